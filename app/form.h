@@ -33,22 +33,22 @@ enum class Align { Left, Centre };
 
 struct ControlForm {
   Control control;
-  std::u8string_view name;        // the form name, UTF-8, for messages and tools
+  std::u8string_view name;  // the form name, UTF-8, for messages and tools
   Kind kind;
   std::optional<Control> parent;  // a group box, or none for the window itself
   int left = 0;                   // relative to the parent's client area (a group box's
   int top = 0;                    // whole rectangle)
   int width = 0;
   int height = 0;
-  std::string_view text;                 // initial text, GBK
+  std::string_view text;  // initial text, GBK
   Font font = kGuiFont;
   Colour text_colour = 0x000000;
-  std::optional<Colour> background;      // none: the kind's default (button face, edit white)
+  std::optional<Colour> background;  // none: the kind's default (button face, edit white)
   Align align = Align::Left;
   bool visible = true;
   bool read_only = false;
-  bool multi_line = false;               // with wrap and a vertical scroll bar
-  bool word_wrap = false;                // labels: laid out from the top, wrapped
+  bool multi_line = false;  // with wrap and a vertical scroll bar
+  bool word_wrap = false;   // labels: laid out from the top, wrapped
   bool tab_stop = false;
 };
 

@@ -69,9 +69,15 @@ enum class Control : int {
 inline constexpr int kControlCount = 47;
 inline constexpr int kFirstControlId = 1001;
 
-constexpr int Index(Control control) { return static_cast<int>(control); }
-constexpr Control ControlAt(int index) { return static_cast<Control>(index); }
-constexpr int ControlId(Control control) { return kFirstControlId + Index(control); }
+constexpr int Index(Control control) {
+  return static_cast<int>(control);
+}
+constexpr Control ControlAt(int index) {
+  return static_cast<Control>(index);
+}
+constexpr int ControlId(Control control) {
+  return kFirstControlId + Index(control);
+}
 
 // 0x00BBGGRR: red in the low byte (255 red, 0xFF0000 blue, 0 black).
 using Colour = std::uint32_t;
@@ -98,9 +104,9 @@ inline constexpr int kShiftAlt = 4;
 
 // The arguments of an event; each event reads only its own.
 struct EventArgs {
-  int key_code = 0;   // KeyDown: the virtual-key code (keypad digits 48-57; keypad -./ 189-191)
-  int shift = 0;      // KeyDown: sum of kShiftCtrl, kShiftShift, kShiftAlt
-  int x = 0;          // mouse: pointer position in the control's client area
+  int key_code = 0;  // KeyDown: the virtual-key code (keypad digits 48-57; keypad -./ 189-191)
+  int shift = 0;     // KeyDown: sum of kShiftCtrl, kShiftShift, kShiftAlt
+  int x = 0;         // mouse: pointer position in the control's client area
   int y = 0;
   int key_state = 0;  // mouse: sum of kShiftCtrl, kShiftShift, kShiftAlt
 };

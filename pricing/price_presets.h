@@ -6,9 +6,9 @@
 
 namespace pricing {
 
-app::Result DefaultPriceClick(app::Window& window, const app::EventArgs& args);   // 选择框5
-app::Result ColourPriceClick(app::Window& window, const app::EventArgs& args);    // 选择框6
-app::Result DoubleSidedClick(app::Window& window, const app::EventArgs& args);    // 选择框1
+app::Result DefaultPriceClick(app::Window& window, const app::EventArgs& args);       // 选择框5
+app::Result ColourPriceClick(app::Window& window, const app::EventArgs& args);        // 选择框6
+app::Result DoubleSidedClick(app::Window& window, const app::EventArgs& args);        // 选择框1
 app::Result PriceBoxLeftButtonDown(app::Window& window, const app::EventArgs& args);  // 编辑框6
 app::Result PriceBoxKeyDown(app::Window& window, const app::EventArgs& args);         // 编辑框6
 

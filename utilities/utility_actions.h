@@ -6,9 +6,9 @@
 
 namespace utilities {
 
-app::Result CalculatorClick(app::Window& window, const app::EventArgs& args);          // 按钮1
+app::Result CalculatorClick(app::Window& window, const app::EventArgs& args);           // 按钮1
 app::Result OpenFolderLeftButtonDown(app::Window& window, const app::EventArgs& args);  // 透明标签4
-app::Result AlwaysOnTopClick(app::Window& window, const app::EventArgs& args);         // 选择框2
-app::Result NoticeLeftButtonDown(app::Window& window, const app::EventArgs& args);     // 透明标签3
+app::Result AlwaysOnTopClick(app::Window& window, const app::EventArgs& args);      // 选择框2
+app::Result NoticeLeftButtonDown(app::Window& window, const app::EventArgs& args);  // 透明标签3
 
 }  // namespace utilities

@@ -1,0 +1,316 @@
+#include "pricing/amount_text.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <system_error>
+
+// Literals here stay ASCII: the fuzz targets build this file with clang, which cannot compile
+// narrow literals to GBK.
+
+namespace pricing {
+namespace {
+
+// A text ends at its first zero byte, as the controls hand it over; the absent text is empty.
+std::string_view Terminated(std::string_view text) {
+  if (text.data() == nullptr) return {};
+  const void* zero = std::memchr(text.data(), 0, text.size());
+  return zero ? text.substr(0, static_cast<const char*>(zero) - text.data()) : text;
+}
+
+constexpr int kEndOfText = -1;
+// A two-byte character that folding leaves in place: it ends any number.
+constexpr int kUnfoldedWide = 0x100;
+
+// The full-width forms the counter accepts in place of ASCII: the ideographic space, the
+// full-width tilde, the two stars, and the whole full-width row A3 A1..A3 FE (digits, signs,
+// point, letters), which mirrors ASCII 0x21..0x7E.
+int FoldWide(unsigned char lead, unsigned char trail) {
+  if (lead == 0xA1) {
+    switch (trail) {
+      case 0xA1:
+        return 0x20;
+      case 0xAB:
+        return 0x7E;
+      case 0xEE:
+      case 0xEF:
+        return 0x2A;
+      default:
+        return kUnfoldedWide;
+    }
+  }
+  if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) return trail - 0x80;
+  return kUnfoldedWide;
+}
+
+// Walks a text as its folded copy would read, one character at a time, without making the
+// copy: a number only ever reads a beginning of it, however long the text is.
+class FoldedText {
+ public:
+  explicit FoldedText(std::string_view text)
+      : next_(reinterpret_cast<const unsigned char*>(text.data())), end_(next_ + text.size()) {
+    Advance();
+  }
+  int Current() const { return current_; }
+  void Advance() {
+    if (next_ == end_) {
+      current_ = kEndOfText;
+    } else if (*next_ < 0x80) {
+      current_ = *next_++;
+    } else if (end_ - next_ < 2) {
+      current_ = kEndOfText;  // a lead byte at the very end is dropped
+      next_ = end_;
+    } else {
+      current_ = FoldWide(next_[0], next_[1]);
+      next_ += 2;
+    }
+  }
+
+ private:
+  const unsigned char* next_;
+  const unsigned char* end_;
+  int current_ = kEndOfText;
+};
+
+bool IsSpace(int c) {
+  return c == 0x20 || (c >= 0x09 && c <= 0x0D);
+}
+bool IsDigit(int c) {
+  return c >= '0' && c <= '9';
+}
+bool IsExponentLetter(int c) {
+  return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+
+constexpr int kMaxSignificantDigits = 24;
+constexpr int kExponentLimit = 5200;  // beyond it: an infinity, or zero
+
+// The number read from a text: value = digits × 10^scale.
+struct DecimalNumber {
+  bool found = false;  // the mantissa had at least one digit
+  bool negative = false;
+  char digits[kMaxSignificantDigits] = {};
+  int digit_count = 0;
+  std::int64_t scale = 0;
+};
+
+void ReadMantissa(FoldedText& text, DecimalNumber& number) {
+  bool after_point = false;
+  for (;; text.Advance()) {
+    const int c = text.Current();
+    if (c == '.' && !after_point) {
+      after_point = true;
+      continue;
+    }
+    if (!IsDigit(c)) return;
+    number.found = true;
+    const bool leading_zero = c == '0' && number.digit_count == 0;
+    if (!leading_zero && number.digit_count < kMaxSignificantDigits) {
+      number.digits[number.digit_count++] = static_cast<char>(c);
+      if (after_point) --number.scale;
+    } else if (leading_zero && after_point) {
+      --number.scale;
+    } else if (!leading_zero && !after_point) {
+      ++number.scale;  // a digit beyond the 24th still counts toward the magnitude
+    }
+  }
+}
+
+// An exponent letter counts only with a complete exponent behind it; the written value is read
+// up to 5201, which already lies beyond every limit.
+std::int64_t ReadExponent(FoldedText& text) {
+  if (!IsExponentLetter(text.Current())) return 0;
+  FoldedText lookahead = text;
+  lookahead.Advance();
+  bool negative = false;
+  if (lookahead.Current() == '+' || lookahead.Current() == '-') {
+    negative = lookahead.Current() == '-';
+    lookahead.Advance();
+  }
+  if (!IsDigit(lookahead.Current())) return 0;
+  std::int64_t value = 0;
+  for (; IsDigit(lookahead.Current()); lookahead.Advance()) {
+    if (value <= kExponentLimit) value = value * 10 + (lookahead.Current() - '0');
+  }
+  text = lookahead;
+  value = std::min<std::int64_t>(value, kExponentLimit + 1);
+  return negative ? -value : value;
+}
+
+DecimalNumber ReadNumber(std::string_view text) {
+  FoldedText folded(Terminated(text));
+  while (IsSpace(folded.Current())) folded.Advance();
+  DecimalNumber number;
+  if (folded.Current() == '+' || folded.Current() == '-') {
+    number.negative = folded.Current() == '-';
+    folded.Advance();
+  }
+  ReadMantissa(folded, number);
+  if (number.found) number.scale += ReadExponent(folded);
+  return number;
+}
+
+double Signed(bool negative, double magnitude) {
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double ParseAmount(std::string_view text) {
+  const DecimalNumber number = ReadNumber(text);
+  if (!number.found) return 0.0;
+  if (number.digit_count == 0) return Signed(number.negative, 0.0);  // only zeros
+
+  // The decimal exponent of the leading digit decides the limits.
+  const std::int64_t exponent = number.scale + number.digit_count - 1;
+  const double infinity = std::numeric_limits<double>::infinity();
+  if (exponent > kExponentLimit) return Signed(number.negative, infinity);
+  if (exponent < -kExponentLimit) return Signed(number.negative, 0.0);
+
+  // At most 24 digits, 'e', a sign and five exponent digits: the conversion itself rounds
+  // correctly and does not look at the C locale.
+  char buffer[kMaxSignificantDigits + 16];
+  char* end = std::copy_n(number.digits, number.digit_count, buffer);
+  *end++ = 'e';
+  end = std::to_chars(end, buffer + sizeof buffer, number.scale).ptr;
+  double magnitude = 0.0;
+  const std::from_chars_result result =
+      std::from_chars(buffer, end, magnitude, std::chars_format::scientific);
+  if (result.ec == std::errc::result_out_of_range) {
+    magnitude = exponent > 0 ? infinity : 0.0;
+  }
+  return Signed(number.negative, magnitude);
+}
+
+namespace {
+
+constexpr int kShownDigits = 13;
+
+std::string_view NotANumberText(double amount) {
+  const auto bits = std::bit_cast<std::uint64_t>(amount);
+  const bool negative = bits >> 63;
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t quiet_bit = std::uint64_t{1} << 51;
+  if (negative && fraction == quiet_bit) return "-1.#IND";  // what an invalid operation yields
+  if (fraction & quiet_bit) return negative ? "-1.#QNAN" : "1.#QNAN";
+  return negative ? "-1.#SNAN" : "1.#SNAN";
+}
+
+// The magnitude as 13 significant digits and the decimal exponent of the first: the correctly
+// rounded 17-digit decimal, rounded half away from zero at its 14th digit.
+struct ShownDigits {
+  char digits[kShownDigits];
+  int exponent;
+};
+
+ShownDigits RoundToShownDigits(double magnitude) {
+  char buffer[32];  // d.dddddddddddddddde+ddd
+  const char* end =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16)
+          .ptr;
+  const char* exponent_text = buffer + 19;  // behind "d.dddddddddddddddde"
+  if (*exponent_text == '+') ++exponent_text;
+  ShownDigits shown{};
+  std::from_chars(exponent_text, end, shown.exponent);
+
+  char seventeen[17];
+  seventeen[0] = buffer[0];
+  std::copy_n(buffer + 2, 16, seventeen + 1);
+  std::copy_n(seventeen, kShownDigits, shown.digits);
+  if (seventeen[kShownDigits] < '5') return shown;
+  for (int i = kShownDigits - 1; i >= 0; --i) {
+    if (shown.digits[i] != '9') {
+      ++shown.digits[i];
+      return shown;
+    }
+    shown.digits[i] = '0';
+  }
+  shown.digits[0] = '1';  // the carry ran out of the first digit: 9.99...95 becomes 1 × 10^(E+1)
+  ++shown.exponent;
+  return shown;
+}
+
+void RemoveTrailingZeros(std::string& fraction_text) {
+  const auto point = fraction_text.find('.');
+  if (point == std::string::npos) return;
+  const auto last = fraction_text.find_last_not_of('0');
+  fraction_text.erase(last == point ? point : last + 1);
+}
+
+std::string ExponentForm(const ShownDigits& shown) {
+  std::string text(1, shown.digits[0]);
+  text += '.';
+  text.append(shown.digits + 1, kShownDigits - 1);
+  RemoveTrailingZeros(text);
+  char exponent[8];
+  const int magnitude = std::abs(shown.exponent);
+  exponent[0] = 'e';
+  exponent[1] = shown.exponent < 0 ? '-' : '+';
+  exponent[2] = static_cast<char>('0' + magnitude / 100);
+  exponent[3] = static_cast<char>('0' + magnitude / 10 % 10);
+  exponent[4] = static_cast<char>('0' + magnitude % 10);
+  text.append(exponent, 5);
+  return text;
+}
+
+std::string PlainForm(const ShownDigits& shown) {
+  std::string text;
+  if (shown.exponent >= 0) {
+    text.assign(shown.digits, shown.exponent + 1);
+    text += '.';
+    text.append(shown.digits + shown.exponent + 1, kShownDigits - shown.exponent - 1);
+  } else {
+    text = "0.";
+    text.append(-shown.exponent - 1, '0');
+    text.append(shown.digits, kShownDigits);
+  }
+  RemoveTrailingZeros(text);
+  return text;
+}
+
+}  // namespace
+
+std::string FormatAmount(double amount) {
+  if (amount == 0) return "0";
+  if (std::isinf(amount)) return amount > 0 ? "1.#INF" : "-1.#INF";
+  if (std::isnan(amount)) return std::string(NotANumberText(amount));
+
+  const ShownDigits shown = RoundToShownDigits(std::fabs(amount));
+  const bool exponent_form = shown.exponent < -4 || shown.exponent >= kShownDigits;
+  std::string text = exponent_form ? ExponentForm(shown) : PlainForm(shown);
+  return std::signbit(amount) ? "-" + text : text;
+}
+
+int CompareText(std::string_view a, std::string_view b) {
+  a = Terminated(a);
+  b = Terminated(b);
+  const std::size_t common = std::min(a.size(), b.size());
+  const int bytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+  if (bytes != 0) return bytes < 0 ? -1 : 1;
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool IsEmptyText(std::string_view text) {
+  return CompareText(text, {}) == 0;
+}
+
+std::size_t TextLength(std::string_view text) {
+  return Terminated(text).size();
+}
+
+std::string JoinTexts(std::initializer_list<std::string_view> texts) {
+  std::size_t total = 0;
+  for (std::string_view text : texts) total += TextLength(text);
+  std::string joined;
+  joined.reserve(total);
+  for (std::string_view text : texts) joined.append(Terminated(text));
+  return joined;
+}
+
+}  // namespace pricing
