@@ -4,7 +4,15 @@
 
 #include "app/window.h"
 
+#include <string_view>
+
 namespace pricing {
+
+// The single-sided black-and-white price, the one the counter starts with.
+inline constexpr std::string_view kBlackWhitePrice = "0.60";
+
+// The preset price state of 编辑框6: the price in black, the box closed to typing.
+void ShowPresetPrice(app::Window& window, std::string_view price);
 
 app::Result DefaultPriceClick(app::Window& window, const app::EventArgs& args);       // 选择框5
 app::Result ColourPriceClick(app::Window& window, const app::EventArgs& args);        // 选择框6
