@@ -53,7 +53,7 @@ TEST_F(AmountArithmetic, PrintChargesAsShown) {
       {"100", "自定义", "3", "3"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.count) + " x " + c.price + " + " + c.fee);
+    SCOPED_TRACE(amount_test::Cat(c.count, " x ", c.price, " + ", c.fee));
     const double product = MultiplyAmounts(ParseAmount(c.count), ParseAmount(c.price));
     EXPECT_EQ(FormatAmount(AddAmounts(product, ParseAmount(c.fee))), c.shown);
   }
@@ -126,7 +126,7 @@ TEST_F(AmountArithmetic, TheFeeFloorAllowsATinyShortfall) {
       {-std::numeric_limits<double>::infinity(), true},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("fee " + Describe(c.fee));
+    SCOPED_TRACE(amount_test::Cat("fee ", Describe(c.fee)));
     EXPECT_EQ(IsBelowFloor(c.fee, 3.0, 1e-7), c.below);
   }
 }

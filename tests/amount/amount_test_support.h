@@ -41,6 +41,20 @@ inline std::string Visible(std::string_view text) {
   return out;
 }
 
+// Joins the pieces into one text. Unlike a chain of operator+ that starts with a literal, this
+// does not set off GCC 12's false -Wrestrict warning in optimised builds.
+template <typename... Pieces>
+std::string Cat(const Pieces&... pieces) {
+  std::string text;
+  (text.append(std::string_view(pieces)), ...);
+  return text;
+}
+
+// The text in double quotes, readable as by Visible.
+inline std::string Quoted(std::string_view text) {
+  return Cat("\"", Visible(text), "\"");
+}
+
 inline std::string Describe(double value) {
   char text[64];
   std::snprintf(text, sizeof text, "%.17g (bits %016llX)", value,

@@ -24,7 +24,7 @@ struct FormatCase {
 
 void ExpectFormats(const std::vector<FormatCase>& cases) {
   for (const auto& c : cases) {
-    SCOPED_TRACE("amount " + Describe(c.amount));
+    SCOPED_TRACE(amount_test::Cat("amount ", Describe(c.amount)));
     EXPECT_EQ(FormatAmount(c.amount), c.expected);
   }
 }

@@ -10,8 +10,9 @@
 
 namespace {
 
+using amount_test::Cat;
+using amount_test::Quoted;
 using amount_test::SameAmount;
-using amount_test::Visible;
 using pricing::ParseAmount;
 
 std::string TwoBytes(int lead, int trail) {
@@ -29,8 +30,8 @@ TEST(FullWidthFolding, TheFullWidthRowReadsAsTheAsciiCharacters) {
     const std::string full_width = TwoBytes(0xA3, trail);
     const std::string ascii(1, static_cast<char>(trail - 0x80));
     for (const auto& [before, after] : kContexts) {
-      SCOPED_TRACE("\"" + Visible(before + full_width + after) + "\" against \"" +
-                   Visible(before + ascii + after) + "\"");
+      SCOPED_TRACE(
+          Cat(Quoted(before + full_width + after), " against ", Quoted(before + ascii + after)));
       EXPECT_TRUE(SameAmount(ParseAmount(before + full_width + after),
                              ParseAmount(before + ascii + after)));
     }
@@ -42,7 +43,7 @@ TEST(FullWidthFolding, SpaceTildeAndStarsFoldToAscii) {
       {"\xA1\xA1", ' '}, {"\xA1\xAB", '~'}, {"\xA1\xEE", '*'}, {"\xA1\xEF", '*'}};
   for (const auto& [full_width, ascii] : rows) {
     for (const auto& [before, after] : kContexts) {
-      SCOPED_TRACE("\"" + Visible(before + full_width + after) + "\"");
+      SCOPED_TRACE(Quoted(before + full_width + after));
       EXPECT_TRUE(SameAmount(ParseAmount(before + full_width + after),
                              ParseAmount(before + ascii + after)));
     }
@@ -88,7 +89,7 @@ TEST(FullWidthFolding, AmountsTypedInFullWidth) {
       {"．", 0.0},
   };
   for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE("text \"" + Visible(text) + "\"");
+    SCOPED_TRACE(Quoted(text));
     EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
   }
 }
@@ -129,7 +130,7 @@ TEST(FullWidthFolding, LeadBytesAndTheirTrailBytes) {
       {"7\xFF", 7.0},
   };
   for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE("text \"" + Visible(text) + "\"");
+    SCOPED_TRACE(Quoted(text));
     EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
   }
 }
@@ -144,10 +145,10 @@ TEST(FullWidthFolding, EveryOtherTwoByteCharacterEndsTheNumber) {
     for (int trail = 0x40; trail <= 0xFF; ++trail) {
       if (IsFolded(lead, trail)) continue;
       const std::string character = TwoBytes(lead, trail);
-      SCOPED_TRACE("character \"" + Visible(character) + "\"");
+      SCOPED_TRACE(Quoted(character));
       ASSERT_EQ(ParseAmount(character + "5"), 0.0);
-      ASSERT_TRUE(SameAmount(ParseAmount("-5" + character + "5"), -5.0));
-      ASSERT_TRUE(SameAmount(ParseAmount("2e" + character + "5"), 2.0));
+      ASSERT_TRUE(SameAmount(ParseAmount(Cat("-5", character, "5")), -5.0));
+      ASSERT_TRUE(SameAmount(ParseAmount(Cat("2e", character, "5")), 2.0));
     }
   }
 }

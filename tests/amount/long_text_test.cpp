@@ -11,8 +11,9 @@
 
 namespace {
 
+using amount_test::Cat;
+using amount_test::Quoted;
 using amount_test::SameAmount;
-using amount_test::Visible;
 using pricing::ParseAmount;
 
 constexpr std::size_t kMegabyte = 1 << 20;
@@ -31,26 +32,26 @@ TEST(LongTexts, ReadToTheRightAmount) {
       {Repeat(" ", kMegabyte) + "42", 42.0},
       {Repeat(" \t\r\n", kMegabyte) + "-42.5", -42.5},
       {Repeat(fw_space, kMegabyte) + "１２．５", 12.5},
-      {Repeat(" " + fw_space, kMegabyte) + "－７ｅ２", -700.0},
+      {Repeat(Cat(" ", fw_space), kMegabyte) + "－７ｅ２", -700.0},
       {Repeat("0", kMegabyte) + "7", 7.0},
       {Repeat("０", kMegabyte) + "７", 7.0},
-      {"0." + Repeat("0", kMegabyte) + "7", 0.0},
-      {"-0." + Repeat("0", kMegabyte) + "7", -0.0},
-      {"1" + Repeat("0", kMegabyte), inf},
-      {"-" + Repeat("９", kMegabyte), -inf},
-      {"0." + Repeat("1234567890", kMegabyte), 0.12345678901234567890},
-      {"0." + Repeat("３", kMegabyte), 1.0 / 3.0},
-      {"1." + Repeat("0", kMegabyte) + "1", 1.0},
-      {"6.00" + Repeat("张", kMegabyte), 6.0},
-      {"0.60" + Repeat("9", kMegabyte) + "x", 0.61},
-      {"12" + Repeat(" 34", kMegabyte), 12.0},
+      {Cat("0.", Repeat("0", kMegabyte), "7"), 0.0},
+      {Cat("-0.", Repeat("0", kMegabyte), "7"), -0.0},
+      {Cat("1", Repeat("0", kMegabyte)), inf},
+      {Cat("-", Repeat("９", kMegabyte)), -inf},
+      {Cat("0.", Repeat("1234567890", kMegabyte)), 0.12345678901234567890},
+      {Cat("0.", Repeat("３", kMegabyte)), 1.0 / 3.0},
+      {Cat("1.", Repeat("0", kMegabyte), "1"), 1.0},
+      {Cat("6.00", Repeat("张", kMegabyte)), 6.0},
+      {Cat("0.60", Repeat("9", kMegabyte), "x"), 0.61},
+      {Cat("12", Repeat(" 34", kMegabyte)), 12.0},
       {Repeat("张", kMegabyte) + "12", 0.0},
-      {"8e" + Repeat("+", kMegabyte), 8.0},
-      {"8e" + Repeat("0", kMegabyte) + "2", 800.0},
-      {"8e-" + Repeat("0", kMegabyte) + "2", 0.08},
+      {Cat("8e", Repeat("+", kMegabyte)), 8.0},
+      {Cat("8e", Repeat("0", kMegabyte), "2"), 800.0},
+      {Cat("8e-", Repeat("0", kMegabyte), "2"), 0.08},
   };
   for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE("text \"" + Visible(text) + "\"");
+    SCOPED_TRACE(Quoted(text));
     EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
   }
 }
@@ -60,7 +61,7 @@ TEST(LongTexts, ALeadByteAtTheVeryEnd) {
   const std::string text = Repeat("１", kMegabyte) + "\xA3";
   const std::string digits_only = text.substr(0, text.size() - 1);
   EXPECT_TRUE(SameAmount(ParseAmount(text), ParseAmount(digits_only)));
-  EXPECT_TRUE(SameAmount(ParseAmount("5" + Repeat("\xA3\xA1", kMegabyte) + "\xA3"), 5.0));
+  EXPECT_TRUE(SameAmount(ParseAmount(Cat("5", Repeat("\xA3\xA1", kMegabyte), "\xA3")), 5.0));
 }
 
 }  // namespace

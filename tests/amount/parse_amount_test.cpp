@@ -11,13 +11,18 @@
 
 namespace {
 
+using amount_test::Cat;
+using amount_test::Quoted;
 using amount_test::SameAmount;
-using amount_test::Visible;
 using pricing::ParseAmount;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 constexpr double kMax = std::numeric_limits<double>::max();
+
+std::string Zeros(std::size_t count) {
+  return std::string(count, '0');
+}
 
 struct ParseCase {
   std::string text;
@@ -26,7 +31,7 @@ struct ParseCase {
 
 void ExpectParses(const std::vector<ParseCase>& cases) {
   for (const auto& c : cases) {
-    SCOPED_TRACE("text \"" + Visible(c.text) + "\"");
+    SCOPED_TRACE(Quoted(c.text));
     EXPECT_TRUE(SameAmount(ParseAmount(c.text), c.expected));
   }
 }
@@ -64,7 +69,7 @@ TEST(ParseAmount, TextsWithoutANumberCountAsZero) {
                                           "#5",
                                           "(5)"};
   for (const auto& text : texts) {
-    SCOPED_TRACE("text \"" + Visible(text) + "\"");
+    SCOPED_TRACE(Quoted(text));
     EXPECT_EQ(ParseAmount(text), 0.0);
   }
 }
@@ -243,10 +248,10 @@ TEST(ParseAmount, LongMantissas) {
       {"3.14159265358979323846264338327950288", 3.14159265358979323846},
       {"0.3333333333333333333333333333333333", 1.0 / 3.0},
       {"100000000000000000000000000000000000000000000000000", 1e50},
-      {"1" + std::string(300, '0'), 1e300},
-      {"1" + std::string(400, '0') + "e-395", 1e5},
-      {"0." + std::string(300, '0') + "1", 1e-301},
-      {"0." + std::string(400, '0') + "25e402", 25.0},
+      {Cat("1", Zeros(300)), 1e300},
+      {Cat("1", Zeros(400), "e-395"), 1e5},
+      {Cat("0.", Zeros(300), "1"), 1e-301},
+      {Cat("0.", Zeros(400), "25e402"), 25.0},
   });
 }
 
@@ -255,14 +260,14 @@ TEST(ParseAmount, LongMantissas) {
 // 5200 counts as 5201.
 TEST(ParseAmount, ExponentLimitsApplyAfterThePointIsPlaced) {
   ExpectParses({
-      {"1" + std::string(5201, '0'), kInf},
-      {"-1" + std::string(5300, '0'), -kInf},
-      {"0." + std::string(5201, '0') + "1", 0.0},
-      {"-0." + std::string(5300, '0') + "1", -0.0},
-      {"1" + std::string(5250, '0') + "e-5201", 1e49},
-      {"0." + std::string(5250, '0') + "1e5201", 1e-50},
-      {"0." + std::string(5000, '0') + "1e5300", 1e200},
-      {"1" + std::string(5100, '0') + "e-5300", 1e-101},
+      {Cat("1", Zeros(5201)), kInf},
+      {Cat("-1", Zeros(5300)), -kInf},
+      {Cat("0.", Zeros(5201), "1"), 0.0},
+      {Cat("-0.", Zeros(5300), "1"), -0.0},
+      {Cat("1", Zeros(5250), "e-5201"), 1e49},
+      {Cat("0.", Zeros(5250), "1e5201"), 1e-50},
+      {Cat("0.", Zeros(5000), "1e5300"), 1e200},
+      {Cat("1", Zeros(5100), "e-5300"), 1e-101},
   });
 }
 

@@ -84,12 +84,12 @@ double RoundedToThirteenDigits(double x) {
     if (i >= 0) {
       ++digits[i];
     } else {
-      digits = "1" + digits.substr(0, 12);
+      digits = amount_test::Cat("1", digits.substr(0, 12));
       ++exponent;
     }
   }
-  const double magnitude = ReadWithStandardLibrary(digits.substr(0, 1) + "." + digits.substr(1) +
-                                                   "e" + std::to_string(exponent));
+  const double magnitude = ReadWithStandardLibrary(
+      amount_test::Cat(digits.substr(0, 1), ".", digits.substr(1), "e", std::to_string(exponent)));
   return std::signbit(x) ? -magnitude : magnitude;
 }
 
@@ -134,7 +134,8 @@ TEST(AmountRoundTrip, PlainDecimalTextsReadBackExactly) {
 TEST(AmountRoundTrip, AShownAmountReadsBackAsTheAmountRoundedToThirteenDigits) {
   for (const double x : Samples()) {
     const std::string shown = FormatAmount(x);
-    SCOPED_TRACE("amount " + Describe(x) + " shown as \"" + shown + "\"");
+    SCOPED_TRACE(
+        amount_test::Cat("amount ", Describe(x), " shown as ", amount_test::Quoted(shown)));
     const double expected = x == 0 ? 0.0 : RoundedToThirteenDigits(x);
     // The standard library's reading tells a wrong text from a wrong reading of a right text.
     ASSERT_EQ(ReadWithStandardLibrary(shown), expected);

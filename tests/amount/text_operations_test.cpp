@@ -11,7 +11,7 @@
 
 namespace {
 
-using amount_test::Visible;
+using amount_test::Quoted;
 using pricing::CompareText;
 using pricing::IsEmptyText;
 using pricing::JoinTexts;
@@ -35,7 +35,7 @@ TEST(CompareText, OrdersByUnsignedBytes) {
       {"3.00", "3", 1},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("\"" + Visible(c.a) + "\" against \"" + Visible(c.b) + "\"");
+    SCOPED_TRACE(amount_test::Cat(Quoted(c.a), " against ", Quoted(c.b)));
     EXPECT_EQ(CompareText(c.a, c.b), c.expected);
     EXPECT_EQ(CompareText(c.b, c.a), -c.expected);
   }
@@ -64,7 +64,7 @@ TEST(IsEmptyText, OnlyTheEmptyAndTheAbsentTextAreEmpty) {
   EXPECT_TRUE(IsEmptyText(""));
   EXPECT_TRUE(IsEmptyText(std::string_view("abc", 0)));
   for (const std::string_view text : {" ", "\r\n", "\t", "0", "\xA1\xA1", "备注："}) {
-    SCOPED_TRACE("\"" + Visible(text) + "\"");
+    SCOPED_TRACE(Quoted(text));
     EXPECT_FALSE(IsEmptyText(text));
   }
 }
