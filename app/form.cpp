@@ -3,6 +3,7 @@
 // literals to code page 936).
 #include "app/form.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -260,6 +261,22 @@ const ControlForm& FormOf(Control control) {
 
 std::span<const Control> TabSequence() {
   return kTabSequence;
+}
+
+std::optional<Control> NextTabStop(std::optional<Control> current, bool backward,
+                                   const std::function<bool(Control)>& enabled) {
+  const int count = static_cast<int>(kTabSequence.size());
+  const auto place =
+      current ? std::find(kTabSequence.begin(), kTabSequence.end(), *current) : kTabSequence.end();
+  // Without a place, start just outside the sequence.
+  const int start = place != kTabSequence.end() ? static_cast<int>(place - kTabSequence.begin())
+                                                : (backward ? count : -1);
+  for (int moved = 1; moved <= count; ++moved) {
+    const int at = ((start + (backward ? -moved : moved)) % count + count) % count;
+    const ControlForm& form = FormOf(kTabSequence[at]);
+    if (form.tab_stop && form.visible && enabled(form.control)) return form.control;
+  }
+  return std::nullopt;
 }
 
 std::span<const Binding> Bindings() {

@@ -3,6 +3,7 @@
 // control's place, text or handler.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -74,6 +75,14 @@ const ControlForm& FormOf(Control control);
 
 // The fixed Tab sequence, 定位编辑框1 included at its place.
 std::span<const Control> TabSequence();
+
+// Where Tab (or Shift+Tab when `backward`) moves the focus from `current`: the next control of
+// the sequence, wrapping around, that is a visible Tab stop and `enabled` at this moment. A
+// control of the sequence that is left out (hidden or disabled) still marks a place; from no
+// control, or one outside the sequence, Tab goes to the first member and Shift+Tab to the last.
+// None when no control qualifies.
+std::optional<Control> NextTabStop(std::optional<Control> current, bool backward,
+                                   const std::function<bool(Control)>& enabled);
 
 std::span<const Binding> Bindings();
 // The handler bound to (control, event), or nullptr. No control: the window's own events.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/sim/names.h"
 #include "pricing/amount_arithmetic.h"
 
 namespace sim {
@@ -24,16 +25,11 @@ bool IsButtonLike(Control control) {
   return KindOf(control) == Kind::按钮 || KindOf(control) == Kind::选择框;
 }
 
-std::string NameOf(Control control) {
-  const std::u8string_view name = Form(control).name;
-  return std::string(reinterpret_cast<const char*>(name.data()), name.size());
-}
-
 // A handler that asks a control for something its kind does not have is a fault in the handler:
 // the real window would silently do nothing, so the simulated one says so loudly.
 void Require(bool allowed, Control control, const char* what) {
   if (!allowed)
-    throw std::logic_error(std::string(what) + " is not a property of " + NameOf(control));
+    throw std::logic_error(std::string(what) + " is not a property of " + app::NameOf(control));
 }
 
 bool HasCaption(Control control) {
@@ -316,29 +312,9 @@ void Desktop::EraseLast(Control box) {
 }
 
 void Desktop::MoveFocusAlongTab(bool forward) {
-  const std::span<const Control> sequence = app::TabSequence();
-  const int count = static_cast<int>(sequence.size());
-  // A control outside the sequence (or no focus at all) sits before its start for Tab and after
-  // its end for Shift+Tab.
-  int place = forward ? -1 : count;
-  if (focus_) {
-    const auto found = std::find(sequence.begin(), sequence.end(), *focus_);
-    if (found != sequence.end()) place = static_cast<int>(found - sequence.begin());
-  }
-  for (int step = 1; step <= count; ++step) {
-    const int at = ((place + (forward ? step : -step)) % count + count) % count;
-    const Control next = sequence[at];
-    if (!InTabCycle(next)) continue;
-    focus_ = next;
-    // As in any dialog, Tab into an edit box selects its text.
-    if (IsEdit(next)) State(next).all_selected = true;
-    return;
-  }
-}
-
-bool Desktop::InTabCycle(Control control) const {
-  const app::ControlForm& form = Form(control);
-  return form.tab_stop && form.visible && !State(control).disabled;
+  const std::optional<Control> next = app::NextTabStop(
+      focus_, !forward, [this](Control control) { return !State(control).disabled; });
+  if (next) focus_ = next;
 }
 
 // Mouse.
@@ -436,9 +412,14 @@ void Desktop::Close() {
 
 void Desktop::Advance(long long milliseconds) {
   if (milliseconds < 0) throw std::invalid_argument("the clock does not run backwards");
+  // Without a message loop (the window not yet shown) time passes as for a busy thread.
+  if (!Shown()) {
+    Stall(milliseconds);
+    return;
+  }
   const long long until = now_ + milliseconds;
   DeliverPendingTick();
-  while (TimerRunning() && next_tick_ <= until) {
+  while (Shown() && TimerRunning() && next_tick_ <= until) {
     now_ = std::max(now_, next_tick_);
     next_tick_ += interval_;
     Raise(Control::时钟1, app::Event::TimerTick);
@@ -456,7 +437,7 @@ void Desktop::Stall(long long milliseconds) {
 }
 
 void Desktop::DeliverPendingTick() {
-  if (!tick_pending_ || !TimerRunning()) return;
+  if (!tick_pending_ || !Shown() || !TimerRunning()) return;
   tick_pending_ = false;
   Raise(Control::时钟1, app::Event::TimerTick);
 }
@@ -493,7 +474,7 @@ app::Result Desktop::Raise(std::optional<Control> control, app::Event event,
   const app::Handler handler = lookup_ != nullptr ? lookup_(control, event) : nullptr;
   const std::size_t entry = events_.size();
   events_.push_back(
-      RaisedEvent{control, event, args, handler != nullptr, app::Result::None, depth_});
+      RaisedEvent{control, event, args, handler != nullptr, app::Result::None, depth_, now_});
   if (handler == nullptr) return app::Result::None;
   app::Result result;
   {

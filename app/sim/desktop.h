@@ -7,8 +7,8 @@
 // Time is virtual: nothing happens between two calls except what the calls themselves do, and
 // the clock moves only with Advance and Stall.
 //
-// The caret of an edit box stays at the end of its text; Tab into a box and Ctrl+A select the
-// whole text, so that the next key replaces it.
+// The caret of an edit box stays at the end of its text; Ctrl+A selects the whole text, so that
+// the next key replaces it.
 #pragma once
 
 #include <functional>
@@ -34,6 +34,7 @@ struct RaisedEvent {
   bool bound = false;  // the form binds a handler, which ran
   app::Result result = app::Result::None;
   int depth = 0;
+  long long at = 0;  // the clock when it was raised
 };
 
 struct InfoBox {
@@ -137,7 +138,9 @@ class Desktop final : public app::Window {
   bool Disabled(Control control) const;
   app::Colour TextColor(Control control) const;
   int Interval() const { return interval_; }
-  bool TimerRunning() const { return Shown() && interval_ > 0; }
+  // The countdown runs from the first Interval write until the window closes; ticks are
+  // delivered once the window is shown.
+  bool TimerRunning() const { return !Closed() && interval_ > 0; }
   int TopMost() const { return top_most_; }
   const std::vector<int>& SkinsApplied() const { return skins_; }
   const std::vector<std::string>& ProgramsRun() const { return programs_; }
@@ -171,7 +174,6 @@ class Desktop final : public app::Window {
   void Insert(Control box, std::string_view typed);
   void EraseLast(Control box);
   void MoveFocusAlongTab(bool forward);
-  bool InTabCycle(Control control) const;
   void LeftPress(Control control);
   void Release(Control control);
   void AskToClose();
