@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sim/names.h"
 #include "app/startup.h"
 #include "pricing/price_presets.h"
 #include "pricing/print_charge.h"
@@ -30,9 +31,7 @@ using enum app::Control;
 std::string Utf8(std::u8string_view name) {
   return std::string(name.begin(), name.end());
 }
-std::string NameOf(Control control) {
-  return Utf8(app::FormOf(control).name);
-}
+using app::NameOf;
 
 std::vector<Control> AllControls() {
   std::vector<Control> all;
