@@ -9,6 +9,9 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <vector>
+
+#include "pricing/amount_text.h"
 
 namespace amount_test {
 
@@ -67,6 +70,19 @@ inline ::testing::AssertionResult SameAmount(double actual, double expected) {
   if (Bits(actual) == Bits(expected)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << "got " << Describe(actual) << ", expected " << Describe(expected);
+}
+
+// A text as a control hands it over and the amount it must read as, bit for bit.
+struct ReadCase {
+  std::string text;
+  double expected;
+};
+
+inline void ExpectReads(const std::vector<ReadCase>& cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Quoted(c.text));
+    EXPECT_TRUE(SameAmount(pricing::ParseAmount(c.text), c.expected));
+  }
 }
 
 }  // namespace amount_test

@@ -11,6 +11,7 @@
 namespace {
 
 using amount_test::Cat;
+using amount_test::ExpectReads;
 using amount_test::Quoted;
 using amount_test::SameAmount;
 using pricing::ParseAmount;
@@ -51,7 +52,7 @@ TEST(FullWidthFolding, SpaceTildeAndStarsFoldToAscii) {
 }
 
 TEST(FullWidthFolding, AmountsTypedInFullWidth) {
-  const std::vector<std::pair<std::string, double>> cases = {
+  ExpectReads({
       {"１２", 12.0},
       {"１．５", 1.5},
       {"－５", -5.0},
@@ -65,18 +66,12 @@ TEST(FullWidthFolding, AmountsTypedInFullWidth) {
       {"３Ｄ２", 300.0},
       {"３ｅ－２", 0.03},
       {"３Ｄ＋２", 300.0},
-      {"\xA1\xA1"
-       "3",
-       3.0},
+      {Cat("\xA1\xA1", "3"), 3.0},
       {"\xA1\xA1\xA1\xA1－１２．５", -12.5},
-      {" \xA1\xA1\t\xA1\xA1"
-       "3",
-       3.0},
+      {Cat(" \xA1\xA1\t\xA1\xA1", "3"), 3.0},
       {"１２张", 12.0},
       {"１２，３４５", 12.0},
-      {"１\xA1\xA1"
-       "２",
-       1.0},
+      {Cat("１\xA1\xA1", "２"), 1.0},
       {"1２.５e1", 125.0},
       {"－０", -0.0},
       {"～５", 0.0},
@@ -87,52 +82,30 @@ TEST(FullWidthFolding, AmountsTypedInFullWidth) {
       {"３ｅｘ", 3.0},
       {"－－５", 0.0},
       {"．", 0.0},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(Quoted(text));
-    EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
-  }
+  });
 }
 
 // A lead byte takes the byte after it whatever that byte is, and a lead byte at the very end
 // is dropped rather than read past.
 TEST(FullWidthFolding, LeadBytesAndTheirTrailBytes) {
-  const std::vector<std::pair<std::string, double>> cases = {
+  ExpectReads({
       {"\xA3", 0.0},
       {"1\xA3", 1.0},
       {"12\xA3\xB3", 123.0},
       {"\xA3\xB1\xA3", 1.0},
-      {"\xA3\xB1"
-       "2",
-       12.0},
-      {"1\xA3"
-       "3",
-       1.0},
-      {"\xA3"
-       "5",
-       0.0},
-      {"\x81"
-       "5",
-       0.0},
-      {"\xA3\xA0"
-       "5",
-       0.0},
-      {"\xA3\xFF"
-       "5",
-       0.0},
-      {"\xA3\x80"
-       "5",
-       0.0},
+      {Cat("\xA3\xB1", "2"), 12.0},
+      {Cat("1\xA3", "3"), 1.0},
+      {Cat("\xA3", "5"), 0.0},
+      {Cat("\x81", "5"), 0.0},
+      {Cat("\xA3\xA0", "5"), 0.0},
+      {Cat("\xA3\xFF", "5"), 0.0},
+      {Cat("\xA3\x80", "5"), 0.0},
       {"\xA1\xA3\xB5", 0.0},
       {"\xA3\xA3\xB5", 0.0},
       {"\xA1\xA1\xA3", 0.0},
       {"7\xA1", 7.0},
       {"7\xFF", 7.0},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(Quoted(text));
-    EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
-  }
+  });
 }
 
 bool IsFolded(int lead, int trail) {

@@ -12,6 +12,7 @@
 namespace {
 
 using amount_test::Cat;
+using amount_test::ExpectReads;
 using amount_test::Quoted;
 using amount_test::SameAmount;
 using pricing::ParseAmount;
@@ -28,7 +29,7 @@ std::string Repeat(const std::string& piece, std::size_t bytes) {
 TEST(LongTexts, ReadToTheRightAmount) {
   const double inf = std::numeric_limits<double>::infinity();
   const std::string fw_space = "\xA1\xA1";
-  const std::vector<std::pair<std::string, double>> cases = {
+  ExpectReads({
       {Repeat(" ", kMegabyte) + "42", 42.0},
       {Repeat(" \t\r\n", kMegabyte) + "-42.5", -42.5},
       {Repeat(fw_space, kMegabyte) + "１２．５", 12.5},
@@ -49,11 +50,7 @@ TEST(LongTexts, ReadToTheRightAmount) {
       {Cat("8e", Repeat("+", kMegabyte)), 8.0},
       {Cat("8e", Repeat("0", kMegabyte), "2"), 800.0},
       {Cat("8e-", Repeat("0", kMegabyte), "2"), 0.08},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(Quoted(text));
-    EXPECT_TRUE(SameAmount(ParseAmount(text), expected));
-  }
+  });
 }
 
 // A text that ends right after a lead byte: the lead byte is dropped, not read past.

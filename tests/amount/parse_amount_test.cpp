@@ -12,6 +12,7 @@
 namespace {
 
 using amount_test::Cat;
+using amount_test::ExpectReads;
 using amount_test::Quoted;
 using amount_test::SameAmount;
 using pricing::ParseAmount;
@@ -24,50 +25,11 @@ std::string Zeros(std::size_t count) {
   return std::string(count, '0');
 }
 
-struct ParseCase {
-  std::string text;
-  double expected;
-};
-
-void ExpectParses(const std::vector<ParseCase>& cases) {
-  for (const auto& c : cases) {
-    SCOPED_TRACE(Quoted(c.text));
-    EXPECT_TRUE(SameAmount(ParseAmount(c.text), c.expected));
-  }
-}
-
 TEST(ParseAmount, TextsWithoutANumberCountAsZero) {
-  const std::vector<std::string> texts = {"",
-                                          " ",
-                                          "\t\r\n",
-                                          "-",
-                                          "+",
-                                          ".",
-                                          "-.",
-                                          "+.",
-                                          "--5",
-                                          "+-5",
-                                          "-+5",
-                                          "- 5",
-                                          "abc",
-                                          "abc12",
-                                          "e5",
-                                          ".e5",
-                                          "-e5",
-                                          "x1",
-                                          "0x1A",
-                                          "..5",
-                                          "inf",
-                                          "INF",
-                                          "nan",
-                                          "NaN",
-                                          "infinity",
-                                          ",5",
-                                          "$5",
-                                          "\x1F"
-                                          "5",
-                                          "#5",
-                                          "(5)"};
+  const std::vector<std::string> texts = {
+      "",    " ",   "\t\r\n", "-",     "+",        ".",   "-.",  "+.", "--5",  "+-5",
+      "-+5", "- 5", "abc",    "abc12", "e5",       ".e5", "-e5", "x1", "0x1A", "..5",
+      "inf", "INF", "nan",    "NaN",   "infinity", ",5",  "$5",  "#5", "(5)",  Cat("\x1F", "5")};
   for (const auto& text : texts) {
     SCOPED_TRACE(Quoted(text));
     EXPECT_EQ(ParseAmount(text), 0.0);
@@ -84,17 +46,13 @@ TEST(ParseAmount, AbsentTextCountsAsZero) {
 TEST(ParseAmount, AZeroByteEndsTheText) {
   using namespace std::string_view_literals;
   EXPECT_TRUE(SameAmount(ParseAmount("1.5\0e2"sv), 1.5));
-  EXPECT_TRUE(SameAmount(ParseAmount("12\0"
-                                     "34"sv),
-                         12.0));
-  EXPECT_TRUE(SameAmount(ParseAmount("\0"
-                                     "5"sv),
-                         0.0));
+  EXPECT_TRUE(SameAmount(ParseAmount("12\0 34"sv), 12.0));
+  EXPECT_TRUE(SameAmount(ParseAmount("\0 5"sv), 0.0));
   EXPECT_TRUE(SameAmount(ParseAmount("7\xA3\0\xB5"sv), 7.0));
 }
 
 TEST(ParseAmount, PlainNumbers) {
-  ExpectParses({
+  ExpectReads({
       {"6.00", 6.0},     {"0.60", 0.60}, {"100", 100.0}, {"+5", 5.0},          {"-5", -5.0},
       {"5.", 5.0},       {".5", 0.5},    {"-.5", -0.5},  {"+.5", 0.5},         {"007", 7.0},
       {"-007.50", -7.5}, {"0.1", 0.1},   {"0.3", 0.3},   {"123.456", 123.456}, {"0", 0.0},
@@ -103,7 +61,7 @@ TEST(ParseAmount, PlainNumbers) {
 }
 
 TEST(ParseAmount, LeadingWhiteSpaceIsSkipped) {
-  ExpectParses({
+  ExpectReads({
       {" 3", 3.0},
       {"\t7", 7.0},
       {"\n8", 8.0},
@@ -116,7 +74,7 @@ TEST(ParseAmount, LeadingWhiteSpaceIsSkipped) {
 }
 
 TEST(ParseAmount, ReadingStopsAtTheFirstByteThatDoesNotFit) {
-  ExpectParses({
+  ExpectReads({
       {"12张", 12.0},   {"1,000", 1.0},   {"12 34", 12.0}, {"12+3", 12.0},   {"12-3", 12.0},
       {"1.2.3", 1.2},   {"12abc", 12.0},  {"5%", 5.0},     {"3 e2", 3.0},    {"0.60元", 0.60},
       {"7\t8", 7.0},    {"9\n1", 9.0},    {"1_000", 1.0},  {"2x3", 2.0},     {"0x10", 0.0},
@@ -126,7 +84,7 @@ TEST(ParseAmount, ReadingStopsAtTheFirstByteThatDoesNotFit) {
 }
 
 TEST(ParseAmount, ExponentLettersAndSigns) {
-  ExpectParses({
+  ExpectReads({
       {"3e2", 300.0},
       {"3E2", 300.0},
       {"3d2", 300.0},
@@ -149,7 +107,7 @@ TEST(ParseAmount, ExponentLettersAndSigns) {
 }
 
 TEST(ParseAmount, AnIncompleteExponentIsNotPartOfTheNumber) {
-  ExpectParses({
+  ExpectReads({
       {"3e", 3.0},
       {"3e+", 3.0},
       {"3e-", 3.0},
@@ -170,7 +128,7 @@ TEST(ParseAmount, AnIncompleteExponentIsNotPartOfTheNumber) {
 }
 
 TEST(ParseAmount, CorrectlyRoundedToTheNearestDouble) {
-  ExpectParses({
+  ExpectReads({
       {"1.7999999999999998", 1.7999999999999998},
       {"0.30000000000000004", 0.30000000000000004},
       {"9007199254740991", 9007199254740991.0},
@@ -190,7 +148,7 @@ TEST(ParseAmount, CorrectlyRoundedToTheNearestDouble) {
 }
 
 TEST(ParseAmount, SubnormalsAndUnderflowKeepTheSign) {
-  ExpectParses({
+  ExpectReads({
       {"4.9406564584124654e-324", kTiny},
       {"5e-324", kTiny},
       {"3e-324", kTiny},
@@ -207,7 +165,7 @@ TEST(ParseAmount, SubnormalsAndUnderflowKeepTheSign) {
 }
 
 TEST(ParseAmount, OverflowGivesASignedInfinity) {
-  ExpectParses({
+  ExpectReads({
       {"1e999", kInf},
       {"-1e999", -kInf},
       {"1.8e308", kInf},
@@ -220,7 +178,7 @@ TEST(ParseAmount, OverflowGivesASignedInfinity) {
 }
 
 TEST(ParseAmount, HugeWrittenExponentsNeitherWrapNorTurnZeroIntoInfinity) {
-  ExpectParses({
+  ExpectReads({
       {"1e99999999999999999999999999999", kInf},
       {"-1e4294967296", -kInf},
       {"1e18446744073709551617", kInf},
@@ -237,7 +195,7 @@ TEST(ParseAmount, HugeWrittenExponentsNeitherWrapNorTurnZeroIntoInfinity) {
 // At most 24 significant digits of the mantissa are used: leading zeros are not among them,
 // and digits before the point beyond the 24th still scale the number.
 TEST(ParseAmount, LongMantissas) {
-  ExpectParses({
+  ExpectReads({
       {"0000000000000000000000000000000000000042", 42.0},
       {"0.000000000000000000000000000000123", 1.23e-31},
       {"-0.0000000000000000000000000000000000000000000000000000000001", -1e-58},
@@ -259,7 +217,7 @@ TEST(ParseAmount, LongMantissas) {
 // long run of zeros can bring a huge written exponent back into range; a written exponent above
 // 5200 counts as 5201.
 TEST(ParseAmount, ExponentLimitsApplyAfterThePointIsPlaced) {
-  ExpectParses({
+  ExpectReads({
       {Cat("1", Zeros(5201)), kInf},
       {Cat("-1", Zeros(5300)), -kInf},
       {Cat("0.", Zeros(5201), "1"), 0.0},

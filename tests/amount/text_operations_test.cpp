@@ -81,8 +81,7 @@ TEST(TextLength, CountsBytesNotCharacters) {
 TEST(JoinTexts, JoinsInOrderWithoutSeparators) {
   EXPECT_EQ(JoinTexts({"备注：", "100", "X", "0.60", "+", "6.00"}), "备注：100X0.60+6.00");
   EXPECT_EQ(JoinTexts({"备注：", "100", "X", "0.60", "+", "6.00"}),
-            "\xB1\xB8\xD7\xA2\xA3\xBA"
-            "100X0.60+6.00");
+            amount_test::Cat("\xB1\xB8\xD7\xA2\xA3\xBA", "100X0.60+6.00"));
   EXPECT_EQ(JoinTexts({"备注：", kAbsent, "X", "0.60", "+", kAbsent}), "备注：X0.60+");
   EXPECT_EQ(JoinTexts({" a ", "", " b"}), " a  b");
   EXPECT_EQ(JoinTexts({"only"}), "only");
