@@ -314,7 +314,11 @@ void Desktop::EraseLast(Control box) {
 void Desktop::MoveFocusAlongTab(bool forward) {
   const std::optional<Control> next = app::NextTabStop(
       focus_, !forward, [this](Control control) { return !State(control).disabled; });
-  if (next) focus_ = next;
+  if (!next) return;
+  focus_ = next;
+  // As in a dialog, a one-line box reached by Tab has its text selected, ready to be typed over;
+  // the notes box keeps its caret, so typing never wipes the notes.
+  if (IsEdit(*next) && !Form(*next).multi_line) State(*next).all_selected = true;
 }
 
 // Mouse.

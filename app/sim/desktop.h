@@ -7,8 +7,8 @@
 // Time is virtual: nothing happens between two calls except what the calls themselves do, and
 // the clock moves only with Advance and Stall.
 //
-// The caret of an edit box stays at the end of its text; Ctrl+A selects the whole text, so that
-// the next key replaces it.
+// The caret of an edit box stays at the end of its text. Ctrl+A, and Tab into a one-line box,
+// select the whole text, so that the next key replaces it.
 #pragma once
 
 #include <functional>

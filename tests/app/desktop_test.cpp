@@ -427,6 +427,20 @@ TEST(DesktopTabCycle, VisitsEveryVisibleEnabledStopOnceAndComesBack) {
   EXPECT_EQ(visited, expected);
 }
 
+TEST(DesktopTabCycle, TabSelectsTheTextOfAOneLineBoxButNotOfTheNotes) {
+  Desktop desktop = Started();
+  desktop.SetText(编辑框5, "100");
+  desktop.SetText(编辑框2, "note");
+  desktop.SetFocus(选择框2);
+  desktop.Press(Key::Tab);
+  desktop.Type("5");
+  EXPECT_EQ(desktop.Text(编辑框5), "5");
+  desktop.SetFocus(编辑框13);
+  desktop.Press(Key::Tab);
+  desktop.Type("s");
+  EXPECT_EQ(desktop.Text(编辑框2), "notes");
+}
+
 TEST(DesktopTabCycle, TabIsNeverTypedIntoTheNotesBox) {
   Desktop desktop = Started();
   desktop.Click(编辑框2);
