@@ -21,6 +21,10 @@ Kind KindOf(Control control) {
 bool IsEdit(Control control) {
   return KindOf(control) == Kind::编辑框;
 }
+// A left press on these moves the window like its caption.
+bool DragsTheWindow(Control control) {
+  return KindOf(control) == Kind::标签 || KindOf(control) == Kind::分组框;
+}
 bool IsButtonLike(Control control) {
   return KindOf(control) == Kind::按钮 || KindOf(control) == Kind::选择框;
 }
@@ -325,14 +329,10 @@ void Desktop::MoveFocusAlongTab(bool forward) {
 
 bool Desktop::Click(Control control) {
   if (!TakesMouse(control)) return false;
-  switch (KindOf(control)) {
-    case Kind::标签:
-    case Kind::分组框:
-      ++drags_;
-      break;
-    default:
-      LeftPress(control);
-      break;
+  if (DragsTheWindow(control)) {
+    ++drags_;
+  } else {
+    LeftPress(control);
   }
   Idle();
   return true;
@@ -353,11 +353,11 @@ bool Desktop::DoubleClick(Control control, MouseButton button) {
   const bool first = button == MouseButton::Left ? Click(control) : RightClick(control);
   if (!first) return false;
   // The second press arrives as a double-click: it raises no button-down event, but a button
-  // or check box takes it as one more click.
-  if (button == MouseButton::Left && IsButtonLike(control) && TakesMouse(control)) {
-    Release(control);
-    Idle();
-  }
+  // or check box takes it as one more click, and a label or group box drags again.
+  if (button == MouseButton::Right || !TakesMouse(control)) return true;
+  if (IsButtonLike(control)) Release(control);
+  if (DragsTheWindow(control)) ++drags_;
+  Idle();
   return true;
 }
 

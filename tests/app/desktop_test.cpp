@@ -285,6 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         MouseCase{"label_drags", 标签8, false, false, {}, 1, 编辑框13},
         MouseCase{"group_box_drags", 分组框1, false, false, {}, 1, 编辑框13},
+        MouseCase{"label_double_click_drags_twice", 标签1, false, true, {}, 2, 编辑框13},
         MouseCase{"label_right_press",
                   标签8,
                   true,
