@@ -45,8 +45,9 @@ wine_prepare_prefix() {
   [ -f "$WINEPREFIX/.quorvane-ready" ] && return 0
   say "Preparing a Wine prefix in $WINEPREFIX (once, about 10 seconds)"
   mkdir -p "$WINEPREFIX"
-  "$WINE64" wineboot -i >"$WINEPREFIX/../wineboot.log" 2>&1 || true
-  local reg=$WINEPREFIX/../quorvane.reg face
+  # Both files live inside the prefix: several prefixes may share one build folder.
+  "$WINE64" wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || true
+  local reg=$WINEPREFIX/quorvane.reg face
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'

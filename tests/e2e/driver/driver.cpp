@@ -1,0 +1,319 @@
+#include "tests/e2e/driver/driver.h"
+
+#include "app/form.h"
+#include "tests/e2e/driver/input.h"
+
+namespace e2e {
+namespace {
+
+constexpr UINT kReadTimeoutMs = 5000;
+constexpr DWORD kPollStepMs = 10;
+
+std::wstring Wide(UINT code_page, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring wide(
+      static_cast<std::size_t>(MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0)),
+      L'\0');
+  MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
+std::string Narrow(UINT code_page, std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(code_page, 0, wide.data(), size,
+                                                                 nullptr, 0, nullptr, nullptr)),
+                    '\0');
+  WideCharToMultiByte(code_page, 0, wide.data(), size, bytes.data(), static_cast<int>(bytes.size()),
+                      nullptr, nullptr);
+  return bytes;
+}
+
+constexpr UINT kGbk = 936;
+
+// The visible top-level windows of a process, optionally of one class.
+std::vector<HWND> TopLevelWindows(DWORD process_id, const wchar_t* class_name) {
+  struct Search {
+    DWORD process_id;
+    const wchar_t* class_name;
+    std::vector<HWND> found;
+  } search{process_id, class_name, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (owner == search.process_id && IsWindowVisible(window) &&
+            (!search.class_name || std::wstring_view(name) == search.class_name)) {
+          search.found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindMainWindow(DWORD process_id) {
+  const std::wstring title = Wide(kGbk, app::MainWindowForm().title);
+  for (HWND window : TopLevelWindows(process_id, nullptr)) {
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    if (title == text) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD patience_ms) {
+  const ULONGLONG deadline = GetTickCount64() + patience_ms;
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(kPollStepMs);
+  }
+}
+
+std::wstring WindowsPath(std::wstring_view path) {
+  if (path.empty() || path.front() != L'/') return std::wstring(path);
+  std::wstring windows = L"Z:" + std::wstring(path);
+  for (wchar_t& c : windows) {
+    if (c == L'/') c = L'\\';
+  }
+  return windows;
+}
+
+std::string Readable(std::string_view gbk) {
+  return Narrow(CP_UTF8, Wide(kGbk, gbk));
+}
+
+std::string NameOf(app::Control control) {
+  const std::u8string_view name = app::FormOf(control).name;
+  return std::string(name.begin(), name.end());
+}
+
+std::optional<Quorvane> Quorvane::Start(const StartOptions& options) {
+  std::wstring command_line = L"\"" + options.exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(
+          options.exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+          options.working_directory.empty() ? nullptr : options.working_directory.c_str(), &startup,
+          &process)) {
+    return std::nullopt;
+  }
+  CloseHandle(process.hThread);
+  HWND main = nullptr;
+  WaitUntil([&] {
+    main = FindMainWindow(process.dwProcessId);
+    return main != nullptr || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+  });
+  Quorvane started(process.hProcess, process.dwProcessId, main);
+  if (!main) return std::nullopt;  // the destructor ends a program that has no window
+  return started;
+}
+
+Quorvane::Quorvane(Quorvane&& other) noexcept
+    : process_(other.process_), process_id_(other.process_id_), main_(other.main_) {
+  other.process_ = nullptr;
+}
+
+Quorvane& Quorvane::operator=(Quorvane&& other) noexcept {
+  std::swap(process_, other.process_);
+  std::swap(process_id_, other.process_id_);
+  std::swap(main_, other.main_);
+  return *this;
+}
+
+Quorvane::~Quorvane() {
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, INFINITE);
+  }
+  CloseHandle(process_);
+}
+
+HWND Quorvane::Find(app::Control control) const {
+  struct Search {
+    int id;
+    HWND found;
+  } search{app::ControlId(control), nullptr};
+  EnumChildWindows(
+      main_,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(window) != search.id) return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring Quorvane::WideText(HWND window) const {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReadTimeoutMs,
+                           &length)) {
+    return L"<no answer>";
+  }
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, kReadTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::string Quorvane::Text(app::Control control) const {
+  return Narrow(kGbk, WideText(Find(control)));
+}
+
+bool Quorvane::Checked(app::Control control) const {
+  DWORD_PTR state = 0;
+  SendMessageTimeoutW(Find(control), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kReadTimeoutMs, &state);
+  return state == BST_CHECKED;
+}
+
+bool Quorvane::Enabled(app::Control control) const {
+  return IsWindowEnabled(Find(control));
+}
+
+bool Quorvane::Visible(app::Control control) const {
+  return IsWindowVisible(Find(control));
+}
+
+std::optional<app::Control> Quorvane::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info)) return std::nullopt;
+  if (!info.hwndFocus || !IsChild(main_, info.hwndFocus)) return std::nullopt;
+  const int index = GetDlgCtrlID(info.hwndFocus) - app::kFirstControlId;
+  if (index < 0 || index >= app::kControlCount) return std::nullopt;
+  return app::ControlAt(index);
+}
+
+RECT Quorvane::RectInClient(app::Control control) const {
+  RECT rect{};
+  GetWindowRect(Find(control), &rect);
+  MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+RECT Quorvane::OuterRect() const {
+  RECT rect{};
+  GetWindowRect(main_, &rect);
+  return rect;
+}
+
+std::string Quorvane::WaitForText(app::Control control, std::string_view expected) const {
+  std::string seen;
+  WaitUntil([&] {
+    seen = Text(control);
+    return seen == expected;
+  });
+  return seen;
+}
+
+std::optional<app::Control> Quorvane::WaitForFocus(app::Control control) const {
+  std::optional<app::Control> seen;
+  WaitUntil([&] {
+    seen = Focus();
+    return seen == control;
+  });
+  return seen;
+}
+
+void Quorvane::BringToFront() const {
+  if (GetForegroundWindow() == main_) return;
+  SetForegroundWindow(main_);
+  WaitUntil([&] { return GetForegroundWindow() == main_; });
+}
+
+POINT Quorvane::ScreenCentre(app::Control control) const {
+  RECT rect{};
+  GetWindowRect(Find(control), &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void Quorvane::Click(app::Control control) const {
+  BringToFront();
+  const POINT centre = ScreenCentre(control);
+  ButtonDown(centre, Button::Left);
+  ButtonUp(centre, Button::Left);
+}
+
+void Quorvane::RightClick(app::Control control) const {
+  BringToFront();
+  const POINT centre = ScreenCentre(control);
+  ButtonDown(centre, Button::Right);
+  ButtonUp(centre, Button::Right);
+}
+
+void Quorvane::PressKey(WORD virtual_key, std::initializer_list<WORD> modifiers,
+                        bool extended) const {
+  BringToFront();
+  for (WORD modifier : modifiers) KeyDown(modifier);
+  KeyDown(virtual_key, extended);
+  KeyUp(virtual_key, extended);
+  for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+    KeyUp(*modifier);
+  }
+}
+
+void Quorvane::TypeText(std::wstring_view text) const {
+  for (wchar_t c : text) {
+    const SHORT scan = VkKeyScanW(c);
+    const WORD key = LOBYTE(scan);
+    if (HIBYTE(scan) & 1) {
+      PressKey(key, {VK_SHIFT});
+    } else {
+      PressKey(key);
+    }
+  }
+}
+
+std::vector<HWND> Quorvane::MessageBoxes() const {
+  return TopLevelWindows(process_id_, L"#32770");
+}
+
+HWND Quorvane::WaitForMessageBox() const {
+  HWND box = nullptr;
+  WaitUntil([&] {
+    const auto boxes = MessageBoxes();
+    box = boxes.empty() ? nullptr : boxes.front();
+    return box != nullptr;
+  });
+  return box;
+}
+
+std::wstring Quorvane::MessageBoxText(HWND box) const {
+  return WideText(GetDlgItem(box, 0xFFFF));
+}
+
+std::wstring Quorvane::MessageBoxTitle(HWND box) const {
+  return WideText(box);
+}
+
+void Quorvane::PressOk(HWND box) const {
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+}
+
+void Quorvane::RequestClose() const {
+  PostMessageW(main_, WM_CLOSE, 0, 0);
+}
+
+std::optional<int> Quorvane::WaitForExit() const {
+  if (WaitForSingleObject(process_, kPatienceMs) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  return static_cast<int>(code);
+}
+
+}  // namespace e2e
