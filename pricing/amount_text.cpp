@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -48,35 +49,6 @@ int FoldWide(unsigned char lead, unsigned char trail) {
   return kUnfoldedWide;
 }
 
-// Walks a text as its folded copy would read, one character at a time, without making the
-// copy: a number only ever reads a beginning of it, however long the text is.
-class FoldedText {
- public:
-  explicit FoldedText(std::string_view text)
-      : next_(reinterpret_cast<const unsigned char*>(text.data())), end_(next_ + text.size()) {
-    Advance();
-  }
-  int Current() const { return current_; }
-  void Advance() {
-    if (next_ == end_) {
-      current_ = kEndOfText;
-    } else if (*next_ < 0x80) {
-      current_ = *next_++;
-    } else if (end_ - next_ < 2) {
-      current_ = kEndOfText;  // a lead byte at the very end is dropped
-      next_ = end_;
-    } else {
-      current_ = FoldWide(next_[0], next_[1]);
-      next_ += 2;
-    }
-  }
-
- private:
-  const unsigned char* next_;
-  const unsigned char* end_;
-  int current_ = kEndOfText;
-};
-
 bool IsSpace(int c) {
   return c == 0x20 || (c >= 0x09 && c <= 0x0D);
 }
@@ -86,6 +58,76 @@ bool IsDigit(int c) {
 bool IsExponentLetter(int c) {
   return c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
+
+// Walks a text as its folded copy would read, one character at a time, without making the
+// copy: a number only ever reads a beginning of it, however long the text is. The text ends at
+// its first zero byte, as the controls hand it over.
+class FoldedText {
+ public:
+  explicit FoldedText(std::string_view text)
+      : here_(reinterpret_cast<const unsigned char*>(text.data())), end_(here_ + text.size()) {
+    Load();
+  }
+  int Current() const { return current_; }
+  void Advance() {
+    here_ += width_;
+    Load();
+  }
+
+  // Skips the run of digits that starts here, ASCII or full-width, and tells how long it was.
+  // Pasted texts can hold megabytes of them; this is the loop that sees each one.
+  std::int64_t SkipDigits() {
+    const unsigned char* p = here_;
+    std::int64_t count = 0;
+    for (;; ++count) {
+      if (p != end_ && IsDigit(*p)) {
+        ++p;
+      } else if (end_ - p >= 2 && p[0] == 0xA3 && p[1] >= 0xB0 && p[1] <= 0xB9) {
+        p += 2;
+      } else {
+        break;
+      }
+    }
+    here_ = p;
+    Load();
+    return count;
+  }
+
+  // Skips white space, ASCII or the ideographic space.
+  void SkipSpaces() {
+    const unsigned char* p = here_;
+    for (;;) {
+      if (p != end_ && IsSpace(*p)) {
+        ++p;
+      } else if (end_ - p >= 2 && p[0] == 0xA1 && p[1] == 0xA1) {
+        p += 2;
+      } else {
+        break;
+      }
+    }
+    here_ = p;
+    Load();
+  }
+
+ private:
+  void Load() {
+    width_ = 0;
+    current_ = kEndOfText;
+    if (here_ == end_ || *here_ == 0) return;
+    if (*here_ < 0x80) {
+      current_ = *here_;
+      width_ = 1;
+    } else if (end_ - here_ >= 2 && here_[1] != 0) {
+      current_ = FoldWide(here_[0], here_[1]);
+      width_ = 2;
+    }  // else a lead byte at the very end, which is dropped
+  }
+
+  const unsigned char* here_;  // the current character
+  const unsigned char* end_;
+  int current_ = kEndOfText;
+  int width_ = 0;
+};
 
 constexpr int kMaxSignificantDigits = 24;
 constexpr int kExponentLimit = 5200;  // beyond it: an infinity, or zero
@@ -101,23 +143,26 @@ struct DecimalNumber {
 
 void ReadMantissa(FoldedText& text, DecimalNumber& number) {
   bool after_point = false;
-  for (;; text.Advance()) {
+  for (;;) {
     const int c = text.Current();
     if (c == '.' && !after_point) {
       after_point = true;
+      text.Advance();
       continue;
     }
     if (!IsDigit(c)) return;
     number.found = true;
-    const bool leading_zero = c == '0' && number.digit_count == 0;
-    if (!leading_zero && number.digit_count < kMaxSignificantDigits) {
-      number.digits[number.digit_count++] = static_cast<char>(c);
-      if (after_point) --number.scale;
-    } else if (leading_zero && after_point) {
-      --number.scale;
-    } else if (!leading_zero && !after_point) {
-      ++number.scale;  // a digit beyond the 24th still counts toward the magnitude
+    if (number.digit_count == kMaxSignificantDigits) {
+      // Digits beyond the 24th still count toward the magnitude before the point; after it
+      // they are dropped.
+      const std::int64_t skipped = text.SkipDigits();
+      if (!after_point) number.scale += skipped;
+      continue;
     }
+    const bool leading_zero = c == '0' && number.digit_count == 0;
+    if (!leading_zero) number.digits[number.digit_count++] = static_cast<char>(c);
+    if (after_point) --number.scale;
+    text.Advance();
   }
 }
 
@@ -135,16 +180,15 @@ std::int64_t ReadExponent(FoldedText& text) {
   if (!IsDigit(lookahead.Current())) return 0;
   std::int64_t value = 0;
   for (; IsDigit(lookahead.Current()); lookahead.Advance()) {
-    if (value <= kExponentLimit) value = value * 10 + (lookahead.Current() - '0');
+    value = std::min<std::int64_t>(value * 10 + (lookahead.Current() - '0'), kExponentLimit + 1);
   }
   text = lookahead;
-  value = std::min<std::int64_t>(value, kExponentLimit + 1);
   return negative ? -value : value;
 }
 
 DecimalNumber ReadNumber(std::string_view text) {
-  FoldedText folded(Terminated(text));
-  while (IsSpace(folded.Current())) folded.Advance();
+  FoldedText folded(text);
+  folded.SkipSpaces();
   DecimalNumber number;
   if (folded.Current() == '+' || folded.Current() == '-') {
     number.negative = folded.Current() == '-';
@@ -159,6 +203,50 @@ double Signed(bool negative, double magnitude) {
   return negative ? -magnitude : magnitude;
 }
 
+// Up to 15 digits and a power of ten up to 10^22 are both exact doubles, so one multiplication
+// or division rounds correctly: the common amounts ("0.60", "100") need no more. Where double
+// expressions are evaluated at a wider precision (the x87 unit), the one rounding would become
+// two, so the general conversion serves there.
+bool TryExactQuotient(const DecimalNumber& number, double& magnitude) {
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr int kMaxExactDigits = 15;
+  constexpr int kMaxExactPower = 22;
+  if (number.digit_count > kMaxExactDigits || number.scale < -kMaxExactPower ||
+      number.scale > kMaxExactPower) {
+    return false;
+  }
+  std::int64_t digits = 0;
+  for (int i = 0; i < number.digit_count; ++i) digits = digits * 10 + (number.digits[i] - '0');
+  const double power = kPowersOfTen[number.scale < 0 ? -number.scale : number.scale];
+  magnitude =
+      number.scale < 0 ? static_cast<double>(digits) / power : static_cast<double>(digits) * power;
+  return true;
+#else
+  (void)number;
+  (void)magnitude;
+  return false;
+#endif
+}
+
+// At most 24 digits, 'e', a sign and five exponent digits: std::from_chars rounds correctly and
+// does not look at the C locale.
+double ConvertDecimal(const DecimalNumber& number, std::int64_t exponent) {
+  char buffer[kMaxSignificantDigits + 16];
+  char* end = std::copy_n(number.digits, number.digit_count, buffer);
+  *end++ = 'e';
+  end = std::to_chars(end, buffer + sizeof buffer, number.scale).ptr;
+  double magnitude = 0.0;
+  const std::from_chars_result result =
+      std::from_chars(buffer, end, magnitude, std::chars_format::scientific);
+  if (result.ec == std::errc::result_out_of_range) {
+    magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return magnitude;
+}
+
 }  // namespace
 
 double ParseAmount(std::string_view text) {
@@ -168,22 +256,13 @@ double ParseAmount(std::string_view text) {
 
   // The decimal exponent of the leading digit decides the limits.
   const std::int64_t exponent = number.scale + number.digit_count - 1;
-  const double infinity = std::numeric_limits<double>::infinity();
-  if (exponent > kExponentLimit) return Signed(number.negative, infinity);
+  if (exponent > kExponentLimit) {
+    return Signed(number.negative, std::numeric_limits<double>::infinity());
+  }
   if (exponent < -kExponentLimit) return Signed(number.negative, 0.0);
 
-  // At most 24 digits, 'e', a sign and five exponent digits: the conversion itself rounds
-  // correctly and does not look at the C locale.
-  char buffer[kMaxSignificantDigits + 16];
-  char* end = std::copy_n(number.digits, number.digit_count, buffer);
-  *end++ = 'e';
-  end = std::to_chars(end, buffer + sizeof buffer, number.scale).ptr;
   double magnitude = 0.0;
-  const std::from_chars_result result =
-      std::from_chars(buffer, end, magnitude, std::chars_format::scientific);
-  if (result.ec == std::errc::result_out_of_range) {
-    magnitude = exponent > 0 ? infinity : 0.0;
-  }
+  if (!TryExactQuotient(number, magnitude)) magnitude = ConvertDecimal(number, exponent);
   return Signed(number.negative, magnitude);
 }
 
