@@ -25,9 +25,13 @@ int RunMessageLoop(win32::Desktop& desktop) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) win32::FatalError(L"消息循环出错，程序无法继续运行。");
-    if (win32::TakeInput(desktop, message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!win32::TakeInput(desktop, message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    // A modal loop that ran inside this message (the system's window move does) may have taken
+    // the quit message when the window closed meanwhile; the program ends with its window.
+    if (!IsWindow(desktop.Main())) return 0;
   }
 }
 

@@ -1,0 +1,83 @@
+// The events that reach the handlers from the real window, each seen through what its handler
+// does: a check box's Click after its tick changed, LeftButtonDown and KeyDown of the price box,
+// RightButtonDown of a slot's caption, TimerTick of the running timer, and TopMost.
+#include "app/form.h"
+#include "tests/e2e/window/running_window.h"
+
+namespace e2e {
+namespace {
+
+using enum app::Control;
+
+TEST_F(RunningWindow, ACustomPriceIsTypedIntoThePriceBox) {
+  app().Click(选择框5);  // clears the default price
+  EXPECT_EQ(app().WaitForFocus(编辑框6), std::optional(编辑框6));
+  EXPECT_FALSE(app().Checked(选择框5));
+  EXPECT_TRUE(app().Enabled(编辑框6));
+  EXPECT_EQ(app().Text(编辑框6), "\xD7\xD4\xB6\xA8\xD2\xE5") << "自定义 expected";
+
+  app().Click(编辑框6);  // LeftButtonDown clears the custom mark
+  EXPECT_EQ(app().WaitForText(编辑框6, ""), "");
+  app().TypeText(L"0.5");
+  EXPECT_EQ(app().WaitForText(编辑框6, "0.5"), "0.5");
+  app().PressKey(VK_RETURN);  // KeyDown of the price box sends the focus to the sheet count
+  EXPECT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5));
+  EXPECT_EQ(app().Text(编辑框6), "0.5") << "Enter reached the price box";
+
+  app().TypeText(L"10");
+  app().PressKey(VK_RETURN);
+  EXPECT_EQ(app().WaitForText(编辑框3, "5"), "5");
+  CloseNormally();
+}
+
+TEST_F(RunningWindow, ARightPressOnTheSlotCaptionEmptiesTheSlot) {
+  app().TypeText(L"20");
+  app().PressKey(VK_RETURN);
+  ASSERT_EQ(app().WaitForText(编辑框3, "12"), "12");
+  app().Click(按钮3);
+  ASSERT_EQ(app().WaitForText(编辑框8, "12"), "12");
+  EXPECT_NE(app().Text(标签9), "\xB1\xB8\xD7\xA2\xA3\xBA") << "no remark written";
+  app().RightClick(标签8);
+  EXPECT_EQ(app().WaitForText(编辑框8, ""), "");
+  EXPECT_EQ(app().WaitForText(标签9, "\xB1\xB8\xD7\xA2\xA3\xBA"), "\xB1\xB8\xD7\xA2\xA3\xBA")
+      << "备注： expected";
+  CloseNormally();
+}
+
+TEST_F(RunningWindow, TheTimerRaisesALayoutFeeBelowTheFloor) {
+  app().Click(选择框7);
+  ASSERT_EQ(app().WaitForText(编辑框7, "6.00"), "6.00");
+  ASSERT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5));
+  // Tab to the fee box, which selects its text, and type a fee below 3 over it.
+  for (int step = 0; step < 5; ++step) app().PressKey(VK_TAB);
+  ASSERT_EQ(app().WaitForFocus(编辑框7), std::optional(编辑框7));
+  app().TypeText(L"1");
+  HWND warning = app().WaitForMessageBox();
+  ASSERT_NE(warning, nullptr) << "no tick raised the fee";
+  EXPECT_EQ(app().MessageBoxTitle(warning), L"警告");
+  EXPECT_EQ(app().Text(编辑框7), "3.00");
+  app().PressOk(warning);
+  EXPECT_TRUE(WaitUntil([&] { return app().MessageBoxes().empty(); }));
+  CloseNormally();
+}
+
+bool IsTopMost(const Quorvane& app) {
+  return (GetWindowLongPtrW(app.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST_F(RunningWindow, ShowOnTopFollowsItsCheckBoxWithoutMovingTheWindow) {
+  const RECT before = app().OuterRect();
+  for (bool ticked : {true, false}) {
+    app().Click(选择框2);
+    EXPECT_TRUE(WaitUntil([&] { return IsTopMost(app()) == ticked; }))
+        << "top-most after the box was " << (ticked ? "ticked" : "cleared");
+    EXPECT_EQ(app().Checked(选择框2), ticked);
+    EXPECT_EQ(app().WaitForFocus(定位编辑框1), std::optional(定位编辑框1));
+    const RECT after = app().OuterRect();
+    EXPECT_TRUE(EqualRect(&before, &after)) << "the window moved";
+  }
+  CloseNormally();
+}
+
+}  // namespace
+}  // namespace e2e
