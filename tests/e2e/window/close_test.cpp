@@ -66,6 +66,15 @@ TEST_F(RunningWindow, NotesKeepTheWindowOpenUntilTheyAreEmptied) {
   EXPECT_EQ(app().WaitForExit(), std::optional<int>(0));
 }
 
+TEST_F(RunningWindow, EmptyNotesLetTheSessionEndWithoutAQuestion) {
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(app().Main(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP,
+                                  SMTO_ABORTIFHUNG, kPatienceMs, &answer));
+  EXPECT_EQ(answer, 1u) << "the log-off was held up";
+  EXPECT_TRUE(app().MessageBoxes().empty());
+  CloseNormally();
+}
+
 TEST_F(RunningWindow, EscapeAndF1LeaveTheWindowAlone) {
   ASSERT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5));
   app().PressKey(VK_ESCAPE);

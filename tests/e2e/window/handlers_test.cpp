@@ -61,6 +61,40 @@ TEST_F(RunningWindow, TheTimerRaisesALayoutFeeBelowTheFloor) {
   CloseNormally();
 }
 
+TEST_F(RunningWindow, TheTimerKeepsTickingWhileANoticeIsOpen) {
+  app().Click(选择框7);
+  ASSERT_EQ(app().WaitForText(编辑框7, "6.00"), "6.00");
+  app().Click(透明标签3);
+  HWND notice = app().WaitForMessageBox();
+  ASSERT_NE(notice, nullptr) << "the self-service notice did not show";
+  // The operator cannot type now; another program writes a fee below the floor instead.
+  DWORD_PTR done = 0;
+  SendMessageTimeoutW(app().Find(编辑框7), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"),
+                      SMTO_ABORTIFHUNG, kPatienceMs, &done);
+  EXPECT_EQ(app().WaitForText(编辑框7, "3.00"), "3.00") << "no tick while the notice was open";
+  EXPECT_TRUE(WaitUntil([&] { return app().MessageBoxes().size() == 2; }))
+      << "the fee warning did not open over the notice";
+  for (HWND box : app().MessageBoxes()) app().PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return app().MessageBoxes().empty(); }));
+  CloseNormally();
+}
+
+// Enter presses no button and moves no focus; Space presses the focused button.
+TEST_F(RunningWindow, OnlySpacePressesTheFocusedButton) {
+  ASSERT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5));
+  app().TypeText(L"10");
+  for (int step = 0; step < 2; ++step) app().PressKey(VK_TAB);
+  ASSERT_EQ(app().WaitForFocus(按钮2), std::optional(按钮2));
+  app().PressKey(VK_RETURN);
+  app().PressKey(VK_SPACE);
+  // The print charge comes from Space; had Enter pressed the button first, the focus would
+  // have moved to the sheet count, and Space would have been typed there.
+  EXPECT_EQ(app().WaitForText(编辑框3, "6"), "6");
+  EXPECT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5));
+  EXPECT_EQ(app().Text(编辑框5), "10");
+  CloseNormally();
+}
+
 bool IsTopMost(const Quorvane& app) {
   return (GetWindowLongPtrW(app.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

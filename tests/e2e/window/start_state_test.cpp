@@ -2,6 +2,7 @@
 // what the start-up gives it (the default price ticked, its price in the disabled price box, the
 // focus in the sheet count), and the settings other programs read from its windows.
 #include "app/form.h"
+#include "tests/e2e/driver/input.h"
 #include "tests/e2e/window/running_window.h"
 
 namespace e2e {
@@ -32,6 +33,20 @@ TEST_F(RunningWindow, ShowsEveryControlInItsStartState) {
     }
   }
   EXPECT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5)) << "focus";
+  CloseNormally();
+}
+
+TEST_F(RunningWindow, OpensActiveSoThatTheOperatorCanTypeTheCountAtOnce) {
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app().Main(); }))
+      << "the window did not come to the front";
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(app().Main(), nullptr), &info);
+  EXPECT_EQ(info.hwndActive, app().Main());
+  // Typed without bringing the window forward first.
+  KeyDown('5');
+  KeyUp('5');
+  EXPECT_EQ(app().WaitForText(编辑框5, "5"), "5");
   CloseNormally();
 }
 
