@@ -6,6 +6,7 @@
 
 #include "app/form.h"
 #include "app/win32/colours.h"
+#include "app/win32/self_drawn.h"
 #include "app/win32/text.h"
 
 namespace win32 {
@@ -43,9 +44,17 @@ void Paint(HWND group, HDC dc, const ControlColours& colours) {
   RestoreDC(dc, saved);
 }
 
+void RepaintText(HWND group) {
+  InvalidateRect(group, nullptr, FALSE);
+}
+
 LRESULT CALLBACK GroupProc(HWND group, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                            DWORD_PTR data) {
   const auto& colours = *reinterpret_cast<const ControlColours*>(data);
+  // The inside is not erased: it shows the main window's background.
+  if (const auto drawn = DrawItself(group, message, wparam, lparam, Paint, RepaintText, colours)) {
+    return *drawn;
+  }
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -57,23 +66,6 @@ LRESULT CALLBACK GroupProc(HWND group, UINT message, WPARAM wparam, LPARAM lpara
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
       return SendMessageW(GetAncestor(group, GA_ROOT), message, wparam, lparam);
-    case WM_ERASEBKGND:
-      return 1;  // the inside shows the main window's background
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(group, &paint);
-      Paint(group, dc, colours);
-      EndPaint(group, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(group, reinterpret_cast<HDC>(wparam), colours);
-      return 0;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(group, message, wparam, lparam);
-      InvalidateRect(group, nullptr, FALSE);
-      return result;
-    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(group, GroupProc, kGroupSubclass);
       break;

@@ -4,6 +4,7 @@
 
 #include "app/form.h"
 #include "app/win32/colours.h"
+#include "app/win32/self_drawn.h"
 #include "app/win32/text.h"
 
 namespace win32 {
@@ -47,35 +48,24 @@ void RepaintBeneath(HWND label) {
   RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// A label shows a new text at once; a transparent one has what lies beneath repainted first.
+void RepaintText(HWND label) {
+  if (app::FormOf(LabelControl(label)).kind == app::Kind::透明标签) {
+    RepaintBeneath(label);
+  } else {
+    InvalidateRect(label, nullptr, FALSE);
+  }
+}
+
 LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                            DWORD_PTR data) {
   const auto& colours = *reinterpret_cast<const ControlColours*>(data);
+  if (const auto drawn = DrawItself(label, message, wparam, lparam, Paint, RepaintText, colours)) {
+    return *drawn;
+  }
   switch (message) {
     case WM_NCHITTEST:
-      return HTCLIENT;
-    case WM_ERASEBKGND:
-      return 1;  // painted with the text, or not at all for a transparent label
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(label, &paint);
-      Paint(label, dc, colours);
-      EndPaint(label, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(label, reinterpret_cast<HDC>(wparam), colours);
-      return 0;
-    case WM_SETTEXT: {
-      // Stored by the default procedure only: the static control's own handling would draw the
-      // new text its way first.
-      const LRESULT result = DefWindowProcW(label, message, wparam, lparam);
-      if (app::FormOf(LabelControl(label)).kind == app::Kind::透明标签) {
-        RepaintBeneath(label);
-      } else {
-        InvalidateRect(label, nullptr, FALSE);
-      }
-      return result;
-    }
+      return HTCLIENT;  // a static control would pass its presses on to its parent
     case WM_NCDESTROY:
       RemoveWindowSubclass(label, LabelProc, kLabelSubclass);
       break;
