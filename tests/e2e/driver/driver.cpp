@@ -32,28 +32,42 @@ std::string Narrow(UINT code_page, std::wstring_view wide) {
 
 constexpr UINT kGbk = 936;
 
+struct WindowSearch {
+  DWORD process_id;
+  const wchar_t* class_name;  // none: any class
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevelWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (owner == search.process_id && IsWindowVisible(window) &&
+      (!search.class_name || std::wstring_view(name) == search.class_name)) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
 // The visible top-level windows of a process, optionally of one class.
 std::vector<HWND> TopLevelWindows(DWORD process_id, const wchar_t* class_name) {
-  struct Search {
-    DWORD process_id;
-    const wchar_t* class_name;
-    std::vector<HWND> found;
-  } search{process_id, class_name, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (owner == search.process_id && IsWindowVisible(window) &&
-            (!search.class_name || std::wstring_view(name) == search.class_name)) {
-          search.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{process_id, class_name, {}};
+  EnumWindows(CollectTopLevelWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+struct IdSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK StopAtId(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<IdSearch*>(data);
+  if (GetDlgCtrlID(window) != search.id) return TRUE;
+  search.found = window;
+  return FALSE;
 }
 
 HWND FindMainWindow(DWORD process_id) {
@@ -139,19 +153,8 @@ Quorvane::~Quorvane() {
 }
 
 HWND Quorvane::Find(app::Control control) const {
-  struct Search {
-    int id;
-    HWND found;
-  } search{app::ControlId(control), nullptr};
-  EnumChildWindows(
-      main_,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(window) != search.id) return TRUE;
-        search.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  IdSearch search{app::ControlId(control), nullptr};
+  EnumChildWindows(main_, StopAtId, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
