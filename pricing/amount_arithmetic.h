@@ -63,4 +63,34 @@ inline void ResetFloatingPoint() {
 #endif
 }
 
+// While it lives, every double operation rounds once, straight to the nearest double, as SSE
+// does. A 32-bit x86 build evaluates double expressions on the x87 unit, its standard library's
+// compiled code included; at the 64-bit significand the arithmetic needs, a product of two
+// doubles is rounded to 64 bits in the register and again to 53 when it is stored, and may land
+// one unit off the nearest double. Code whose results must be the nearest double (reading a
+// decimal) runs inside this scope; the previous control word comes back at its end. Elsewhere
+// doubles never touch the x87 unit and the scope does nothing.
+class PlainDoubleRounding {
+ public:
+#if defined(__i386__)
+  PlainDoubleRounding() {
+    __asm__ volatile("fnstcw %0" : "=m"(saved_) : : "memory");
+    const unsigned short double_significand = (saved_ & ~kPrecisionField) | kDoublePrecision;
+    __asm__ volatile("fldcw %0" : : "m"(double_significand) : "memory");
+  }
+  ~PlainDoubleRounding() {
+    __asm__ volatile("fldcw %0" : : "m"(saved_) : "memory");
+  }
+
+ private:
+  static constexpr unsigned short kPrecisionField = 0x0300;
+  static constexpr unsigned short kDoublePrecision = 0x0200;
+  unsigned short saved_;
+#else
+  PlainDoubleRounding() {}  // doubles use SSE: nothing to switch
+#endif
+  PlainDoubleRounding(const PlainDoubleRounding&) = delete;
+  PlainDoubleRounding& operator=(const PlainDoubleRounding&) = delete;
+};
+
 }  // namespace pricing

@@ -11,6 +11,8 @@
 #include <limits>
 #include <system_error>
 
+#include "pricing/amount_arithmetic.h"
+
 // Literals here stay ASCII: the fuzz targets build this file with clang, which cannot compile
 // narrow literals to GBK.
 
@@ -258,8 +260,13 @@ double ConvertDecimal(const DecimalNumber& number, std::int64_t exponent) {
   *end++ = 'e';
   end = std::to_chars(end, buffer + sizeof buffer, number.scale).ptr;
   double magnitude = 0.0;
-  const std::from_chars_result result =
-      std::from_chars(buffer, end, magnitude, std::chars_format::scientific);
+  std::from_chars_result result;
+  {
+    // Short decimals with a positive exponent are read with one multiplication of two doubles,
+    // which must round once.
+    const PlainDoubleRounding plain_rounding;
+    result = std::from_chars(buffer, end, magnitude, std::chars_format::scientific);
+  }
   if (result.ec == std::errc::result_out_of_range) {
     magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
