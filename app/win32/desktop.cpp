@@ -6,6 +6,7 @@
 #include "app/win32/skin.h"
 #include "app/win32/tab_cycle.h"
 #include "app/win32/text.h"
+#include "pricing/amount_arithmetic.h"
 
 namespace win32 {
 namespace {
@@ -38,7 +39,12 @@ std::optional<app::Control> Desktop::ControlOf(HWND window) const {
 app::Result Desktop::Raise(std::optional<app::Control> control, app::Event event,
                            const app::EventArgs& args) {
   const app::Handler handler = app::FindHandler(control, event);
-  return handler ? handler(*this, args) : app::Result::None;
+  if (!handler) return app::Result::None;
+  // Start-up set the floating-point unit for the amount arithmetic, but code that runs in this
+  // process meanwhile may have changed it: the shell extensions the folder browser loads, a
+  // printer or graphics driver. Every handler gets the environment it was written for.
+  pricing::ResetFloatingPoint();
+  return handler(*this, args);
 }
 
 bool Desktop::MayClose() {

@@ -71,7 +71,7 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kMainWindowClass;
-  return RegisterClassExW(&window_class) != 0;
+  return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 HWND CreateMainWindow(HINSTANCE instance, void* creation_data) {
