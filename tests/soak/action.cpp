@@ -82,28 +82,29 @@ std::string ConvertGbk(std::string_view gbk, Ascii ascii) {
   return out;
 }
 
+// Appends piece by piece: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
 std::string Quoted(std::string_view gbk) {
-  return "\"" +
-         ConvertGbk(gbk,
-                    [](char c) -> std::string {
-                      switch (c) {
-                        case '"':
-                          return "\\\"";
-                        case '\\':
-                          return "\\\\";
-                        case '\r':
-                          return "\\r";
-                        case '\n':
-                          return "\\n";
-                        case '\t':
-                          return "\\t";
-                      }
-                      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                        return Octal(static_cast<unsigned char>(c));
-                      }
-                      return std::string(1, c);
-                    }) +
-         "\"";
+  std::string quoted = "\"";
+  quoted += ConvertGbk(gbk, [](char c) -> std::string {
+    switch (c) {
+      case '"':
+        return "\\\"";
+      case '\\':
+        return "\\\\";
+      case '\r':
+        return "\\r";
+      case '\n':
+        return "\\n";
+      case '\t':
+        return "\\t";
+    }
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      return Octal(static_cast<unsigned char>(c));
+    }
+    return std::string(1, c);
+  });
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace

@@ -115,7 +115,10 @@ std::string SmallNumber(std::mt19937_64& random) {
 std::string Number(std::mt19937_64& random) {
   const std::uint64_t below = random() % 4 == 0 ? 100000 : 1000;
   std::string digits = std::to_string(random() % below);
-  if (random() % 3 == 0) digits += "." + std::to_string(random() % 100);
+  if (random() % 3 == 0) {
+    digits += '.';
+    digits += std::to_string(random() % 100);
+  }
   return digits;
 }
 
@@ -132,7 +135,7 @@ std::string LongDigits(std::mt19937_64& random) {
   std::string text;
   const std::size_t length = 25 + random() % 56;
   for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('0' + random() % 10);
-  if (random() % 2 == 0) text.insert(random() % length, ".");
+  if (random() % 2 == 0) text.insert(random() % length, 1, '.');
   return text;
 }
 
@@ -173,9 +176,11 @@ Action Generator::Fresh() {
       const app::Control box = Pick(random_, kAmountBoxes);
       return Action(what, box, SomeText());
     }
-    case Do::Keypad:
-      return Action(what,
-                    random_() % 4 == 0 ? std::string("-") + Number(random_) : Number(random_));
+    case Do::Keypad: {
+      std::string keys = random_() % 4 == 0 ? "-" : "";
+      keys += Number(random_);
+      return Action(what, std::move(keys));
+    }
     case Do::Click:
     case Do::DoubleClick:
       return Action(what, SomeControl());
