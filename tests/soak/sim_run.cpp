@@ -14,6 +14,7 @@
 #include "pricing/amount_arithmetic.h"
 #include "pricing/amount_text.h"
 #include "tests/soak/boxes.h"
+#include "tests/soak/rules.h"
 #include "tests/soak/shrink.h"
 
 namespace soak {
@@ -23,28 +24,11 @@ using app::Control;
 using app::Event;
 using enum app::Control;
 
-constexpr app::Colour kBlack = 0x000000;
-constexpr app::Colour kRed = 0x0000FF;
-constexpr app::Colour kBlue = 0xFF0000;
-constexpr std::string_view kRemarkStart = "备注：";
 constexpr std::string_view kFeeAtFloor = "3.00";
 constexpr long long kTimerInterval = 1000;
 
-struct Slot {
-  Control caption;
-  Control amount;
-  Control remark;
-  Control save;
-};
-constexpr std::array<Slot, 3> kSlots{{{标签8, 编辑框8, 标签9, 按钮3},
-                                      {标签10, 编辑框9, 标签11, 按钮4},
-                                      {标签12, 编辑框10, 标签13, 按钮5}}};
-
-// Boxes that no handler writes: only keys typed into them may change them.
-constexpr std::array kOperatorBoxes{编辑框2, 编辑框5, 编辑框11, 编辑框12, 编辑框13};
-
 // Thrown to leave every open box and handler at once.
-struct Broken {
+struct Stop {
   Failure failure;
 };
 
@@ -68,14 +52,6 @@ bool IsCloseRequest(Do what) {
   return what == Do::CloseButton || what == Do::AltF4 || what == Do::SessionEnd;
 }
 
-// Appends piece by piece: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
-std::string Quote(std::string_view gbk) {
-  std::string quoted = "\"";
-  quoted += Readable(gbk);
-  quoted += '"';
-  return quoted;
-}
-
 class Player {
  public:
   Player(std::span<const Action> actions, sim::Desktop::HandlerLookup lookup)
@@ -93,8 +69,8 @@ class Player {
         }
       }
       WindowClosed();
-    } catch (const Broken& broken) {
-      outcome.failure = broken.failure;
+    } catch (const Stop& stop) {
+      outcome.failure = stop.failure;
     } catch (const std::exception& fault) {
       outcome.failure = Failure{next_, "nothing throws", fault.what()};
     }
@@ -105,7 +81,10 @@ class Player {
 
  private:
   [[noreturn]] void Fail(std::string invariant, std::string detail) {
-    throw Broken{Failure{next_, std::move(invariant), std::move(detail)}};
+    throw Stop{Failure{next_, std::move(invariant), std::move(detail)}};
+  }
+  void Enforce(Verdict verdict) {
+    if (verdict) Fail(std::move(verdict->invariant), std::move(verdict->detail));
   }
 
   void OpenWindow() {
@@ -117,7 +96,7 @@ class Player {
     ++figures_.windows;
     window_opened_at_ = next_;
     checked_events_ = 0;
-    slots_ = {};
+    slot_watch_.Forget();
     open_.clear();
     for (Control box : kOperatorBoxes) seen_[box] = desk_->Text(box);
     Check(Action(Do::Ok), Observe());
@@ -236,17 +215,15 @@ class Player {
   // input, the timer ticks on) until one of them is OK.
   void InBox(const sim::InfoBox& box) {
     const BoxKind kind = KindOf(box.text, box.title);
-    if (kind == BoxKind::Unknown) {
-      Fail("every box is one the program knows", Quote(box.title) + ": " + Quote(box.text));
-    }
-    if (std::count(open_.begin(), open_.end(), kind) > 0) {
-      Fail("at most one box of each kind is open", "a second " + std::string(NameOf(kind)));
+    open_.push_back(kind);
+    if (Verdict verdict = CheckOpenBoxes(open_)) {
+      verdict->detail += ": " + Quote(box.title) + " " + Quote(box.text);
+      Enforce(std::move(verdict));
     }
     if (kind == BoxKind::FeeWarning && desk_->Text(编辑框7) != kFeeAtFloor) {
       Fail("the fee-floor warning opens with the fee raised to 3.00",
            "the fee reads " + Quote(desk_->Text(编辑框7)));
     }
-    open_.push_back(kind);
     figures_.most_boxes_open = std::max(figures_.most_boxes_open, static_cast<int>(open_.size()));
     while (next_ < actions_.size() && !desk_->Closed()) {
       const Action& action = actions_[next_++];
@@ -311,106 +288,44 @@ class Player {
   void CheckSlots(const Happened& happened) {
     for (std::size_t i = 0; i < kSlots.size(); ++i) {
       const Slot& slot = kSlots[i];
-      const std::string now = desk_->Text(slot.amount);
-      std::optional<std::string>& held = slots_[i];
-      const std::string name = app::NameOf(slot.amount);
-      if (held && now == *held) continue;
-      if (held && !(happened.emptied[i] && now.empty())) {
-        Fail("a full slot keeps its amount until its caption empties it",
-             name + " went from " + Quote(*held) + " to " + Quote(now));
-      }
-      if (held) {
-        if (desk_->TextOf(slot.remark) != kRemarkStart) {
-          Fail("an emptied slot's remark is reset",
-               app::NameOf(slot.remark) + " reads " + Quote(desk_->TextOf(slot.remark)));
-        }
-        held.reset();
-        continue;
-      }
-      if (now.empty()) continue;
-      if (!happened.saved[i]) {
-        Fail("a slot is filled only by its save button", name + " took " + Quote(now));
-      }
-      if (now != desk_->Text(编辑框3)) {
-        Fail("a slot takes the print charge as it stands",
-             name + " took " + Quote(now) + " while " + app::NameOf(编辑框3) + " holds " +
-                 Quote(desk_->Text(编辑框3)));
-      }
-      held = now;
+      Enforce(slot_watch_.Update(i, desk_->Text(slot.amount), happened.emptied[i],
+                                 happened.saved[i], desk_->Text(编辑框3),
+                                 desk_->TextOf(slot.remark)));
     }
   }
 
   void CheckGrandTotal() {
     ++figures_.totals_checked;
-    auto amount = [this](Control box) { return pricing::ParseAmount(desk_->Text(box)); };
-    const std::string expected = pricing::FormatAmount(
-        pricing::SumAmounts({amount(编辑框8), amount(编辑框9), amount(编辑框10), amount(编辑框11),
-                             amount(编辑框12), amount(编辑框13)}));
-    if (desk_->Text(编辑框14) != expected) {
-      Fail("the grand total is the sum of the six boxes", app::NameOf(编辑框14) + " shows " +
-                                                              Quote(desk_->Text(编辑框14)) +
-                                                              ", the sum is " + Quote(expected));
-    }
+    std::array<std::string, 6> addends;
+    for (std::size_t i = 0; i < kAddends.size(); ++i) addends[i] = desk_->Text(kAddends[i]);
+    Enforce(soak::CheckGrandTotal(addends, desk_->Text(编辑框14)));
   }
 
   void CheckPriceBox() {
-    const bool black_white = desk_->Checked(选择框5) == 1;
-    const bool colour = desk_->Checked(选择框6) == 1;
-    const bool double_sided = desk_->Checked(选择框1) == 1;
-    if (black_white && colour) Fail("the price kinds exclude each other", "both are ticked");
-    const bool preset = black_white || colour;
-    if (desk_->Disabled(编辑框6) != preset) {
-      Fail("the price box is disabled exactly when a price kind is ticked",
-           preset ? "a kind is ticked and the box takes input" : "no kind is ticked, box disabled");
-    }
-    if (!preset) {
-      if (desk_->TextColor(编辑框6) != kRed) Fail("a custom price is red", "it is not");
-      return;
-    }
-    const std::string_view expected =
-        black_white ? (double_sided ? "0.90" : "0.60") : (double_sided ? "4.00" : "3.00");
-    if (desk_->Text(编辑框6) != expected || desk_->TextColor(编辑框6) != kBlack) {
-      Fail("a preset price is the ticked kind's and sides' price, in black",
-           "the price box shows " + Quote(desk_->Text(编辑框6)) + ", expected " + Quote(expected));
-    }
+    Enforce(soak::CheckPriceBox(PriceReading{
+        desk_->Checked(选择框5) == 1, desk_->Checked(选择框6) == 1, desk_->Checked(选择框1) == 1,
+        desk_->Disabled(编辑框6), desk_->Text(编辑框6), desk_->TextColor(编辑框6)}));
   }
 
   void CheckLayoutFee(const Action& action) {
-    const bool on = desk_->Checked(选择框7) == 1;
-    if (desk_->Disabled(编辑框7)) Fail("the fee box is never disabled", "it is");
-    if (desk_->TextColor(编辑框7) != (on ? kBlue : kBlack)) {
-      Fail("the fee is blue while on and black while off",
-           on ? "the fee is on and not blue" : "the fee is off and not black");
-    }
+    // A wait of a whole interval always holds a tick.
     const bool waited = action.what == Do::Wait && action.ms >= kTimerInterval;
-    if (waited && on &&
-        pricing::IsBelowFloor(pricing::ParseAmount(desk_->Text(编辑框7)), 3, 1e-7)) {
-      Fail("the fee never stays below 3 through a wait while it is on",
-           "the fee reads " + Quote(desk_->Text(编辑框7)));
-    }
+    Enforce(
+        soak::CheckLayoutFee(FeeReading{desk_->Checked(选择框7) == 1, desk_->Disabled(编辑框7),
+                                        desk_->TextColor(编辑框7), desk_->Text(编辑框7), waited}));
   }
 
   void CheckOperatorBoxes(const Happened& happened) {
     for (Control box : kOperatorBoxes) {
       const std::string now = desk_->Text(box);
-      std::string& seen = seen_[box];
-      if (now != seen && happened.keyed.count(box) == 0) {
-        Fail("what the operator typed changes only by keys typed into it",
-             app::NameOf(box) + " went from " + Quote(seen) + " to " + Quote(now));
-      }
-      seen = now;
+      Enforce(CheckOperatorBox(box, seen_[box], now, happened.keyed.count(box) > 0));
+      seen_[box] = now;
     }
   }
 
   void CheckFocus() {
     const std::optional<Control> focus = desk_->Focus();
-    if (!focus) Fail("the focus is always on a control", "nothing has the focus");
-    const app::Kind kind = app::FormOf(*focus).kind;
-    const bool takes_focus =
-        kind == app::Kind::编辑框 || kind == app::Kind::按钮 || kind == app::Kind::选择框;
-    if (!takes_focus || desk_->Disabled(*focus)) {
-      Fail("the focus is always on a control that takes it", app::NameOf(*focus));
-    }
+    Enforce(soak::CheckFocus(focus, focus && desk_->Disabled(*focus)));
   }
 
   std::span<const Action> actions_;
@@ -419,9 +334,9 @@ class Player {
   std::size_t next_ = 0;
   std::size_t window_opened_at_ = 0;
   std::size_t checked_events_ = 0;
-  std::array<std::optional<std::string>, 3> slots_;  // the amount a full slot holds
-  std::map<Control, std::string> seen_;              // operator boxes as last checked
-  std::vector<BoxKind> open_;                        // the boxes open now, oldest first
+  SlotWatch slot_watch_;
+  std::map<Control, std::string> seen_;  // operator boxes as last checked
+  std::vector<BoxKind> open_;            // the boxes open now, oldest first
   Figures figures_;
 };
 
