@@ -19,7 +19,9 @@ wine_use_chinese_locale() {
     localedef -i zh_CN -f UTF-8 "$dir/zh_CN.UTF-8" 2>/dev/null || true
   fi
   if [ -d "$dir/zh_CN.UTF-8" ]; then
-    export LOCPATH=$dir LC_ALL=zh_CN.UTF-8
+    export LOCPATH=$dir
+    # bash itself cannot see the private locale and would warn; the programs it starts can.
+    export LC_ALL=zh_CN.UTF-8 2>/dev/null
   fi
 }
 
@@ -66,6 +68,10 @@ wine_start() {
   wine_prepare_prefix
   "$WINESERVER" -p
   trap wine_stop EXIT
+  # The first program starts Wine's background services, which keep its standard output open:
+  # start them here with their output in a file, or whoever reads a later program's output
+  # through a pipe (ctest) waits for them forever.
+  "$WINE64" cmd /c exit 0 >"$WINEPREFIX/services.log" 2>&1 || true
 }
 
 wine_stop() {
