@@ -1,7 +1,10 @@
 #include "tests/e2e/driver/driver.h"
 
+#include <stdexcept>
+
 #include "app/form.h"
 #include "tests/e2e/driver/input.h"
+#include "tests/e2e/driver/screen.h"
 
 namespace e2e {
 namespace {
@@ -100,8 +103,77 @@ std::wstring WindowsPath(std::wstring_view path) {
   return windows;
 }
 
+std::string Gbk(std::wstring_view wide) {
+  return Narrow(kGbk, wide);
+}
+
+std::string Utf8(std::wstring_view wide) {
+  return Narrow(CP_UTF8, wide);
+}
+
 std::string Readable(std::string_view gbk) {
   return Narrow(CP_UTF8, Wide(kGbk, gbk));
+}
+
+std::string Abridged(std::string_view gbk) {
+  constexpr std::size_t kShown = 40;
+  if (gbk.size() <= kShown) return Readable(gbk);
+  std::size_t cut = 0;  // never between the two bytes of a character
+  while (cut < kShown) cut += static_cast<unsigned char>(gbk[cut]) >= 0x80 ? 2 : 1;
+  return Readable(gbk.substr(0, cut)) + "... (" + std::to_string(gbk.size()) + " bytes)";
+}
+
+bool ControlState::operator==(const ControlState& other) const {
+  return control == other.control && text == other.text && checked == other.checked &&
+         enabled == other.enabled && visible == other.visible && EqualRect(&rect, &other.rect);
+}
+
+std::string Differences(const std::vector<ControlState>& expected,
+                        const std::vector<ControlState>& seen) {
+  std::string lines;
+  const auto flag = [](bool on) { return on ? "yes" : "no"; };
+  for (std::size_t i = 0; i < expected.size() && i < seen.size(); ++i) {
+    const ControlState& was = expected[i];
+    const ControlState& now = seen[i];
+    if (was == now) continue;
+    lines += NameOf(was.control) + ":";
+    if (was.text != now.text) {
+      lines += " text expected \"" + Abridged(was.text) + "\", seen \"" + Abridged(now.text) + "\"";
+    }
+    if (was.checked != now.checked) {
+      lines += std::string(" ticked expected ") + flag(was.checked) + ", seen " + flag(now.checked);
+    }
+    if (was.enabled != now.enabled) {
+      lines +=
+          std::string(" enabled expected ") + flag(was.enabled) + ", seen " + flag(now.enabled);
+    }
+    if (was.visible != now.visible) {
+      lines +=
+          std::string(" visible expected ") + flag(was.visible) + ", seen " + flag(now.visible);
+    }
+    if (!EqualRect(&was.rect, &now.rect)) lines += " moved or resized";
+    lines += "\n";
+  }
+  if (expected.size() != seen.size()) lines += "a different number of controls\n";
+  return lines;
+}
+
+bool SetClipboardText(std::wstring_view text) {
+  // Another program may hold the clipboard for a moment.
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  bool placed = false;
+  if (memory) {
+    auto* copy = static_cast<wchar_t*>(GlobalLock(memory));
+    text.copy(copy, text.size());
+    copy[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!placed) GlobalFree(memory);
+  }
+  CloseClipboard();
+  return placed;
 }
 
 std::string NameOf(app::Control control) {
@@ -207,27 +279,61 @@ RECT Quorvane::RectInClient(app::Control control) const {
   return rect;
 }
 
+long long Quorvane::TextLimit(app::Control control) const {
+  DWORD_PTR limit = 0;
+  SendMessageTimeoutW(Find(control), EM_GETLIMITTEXT, 0, 0, SMTO_ABORTIFHUNG, kReadTimeoutMs,
+                      &limit);
+  return static_cast<long long>(static_cast<DWORD>(limit));
+}
+
+bool Quorvane::TopMost() const {
+  return (GetWindowLongPtrW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool Quorvane::ShowsColour(app::Control control, COLORREF colour) const {
+  return Screenshot(Find(control)).Count(colour) > 0;
+}
+
+std::vector<ControlState> Quorvane::Capture() const {
+  std::vector<ControlState> states;
+  for (const app::ControlForm& form : app::Controls()) {
+    if (form.kind == app::Kind::时钟) continue;
+    states.push_back(ControlState{.control = form.control,
+                                  .text = Text(form.control),
+                                  .checked = Checked(form.control),
+                                  .enabled = Enabled(form.control),
+                                  .visible = Visible(form.control),
+                                  .rect = RectInClient(form.control)});
+  }
+  return states;
+}
+
 RECT Quorvane::OuterRect() const {
   RECT rect{};
   GetWindowRect(main_, &rect);
   return rect;
 }
 
-std::string Quorvane::WaitForText(app::Control control, std::string_view expected) const {
+std::string Quorvane::WaitForText(app::Control control, std::string_view expected,
+                                  DWORD patience_ms) const {
   std::string seen;
-  WaitUntil([&] {
-    seen = Text(control);
-    return seen == expected;
-  });
+  WaitUntil(
+      [&] {
+        seen = Text(control);
+        return seen == expected;
+      },
+      patience_ms);
   return seen;
 }
 
-std::optional<app::Control> Quorvane::WaitForFocus(app::Control control) const {
+std::optional<app::Control> Quorvane::WaitForFocus(app::Control control, DWORD patience_ms) const {
   std::optional<app::Control> seen;
-  WaitUntil([&] {
-    seen = Focus();
-    return seen == control;
-  });
+  WaitUntil(
+      [&] {
+        seen = Focus();
+        return seen == control;
+      },
+      patience_ms);
   return seen;
 }
 
@@ -243,11 +349,12 @@ POINT Quorvane::ScreenCentre(app::Control control) const {
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-void Quorvane::Click(app::Control control) const {
+void Quorvane::Click(app::Control control, POINT offset) const {
   BringToFront();
   const POINT centre = ScreenCentre(control);
-  ButtonDown(centre, Button::Left);
-  ButtonUp(centre, Button::Left);
+  const POINT point{centre.x + offset.x, centre.y + offset.y};
+  ButtonDown(point, Button::Left);
+  ButtonUp(point, Button::Left);
 }
 
 void Quorvane::RightClick(app::Control control) const {
@@ -277,6 +384,28 @@ void Quorvane::TypeText(std::wstring_view text) const {
     } else {
       PressKey(key);
     }
+  }
+}
+
+void Quorvane::Paste(std::wstring_view text) const {
+  if (!SetClipboardText(text)) throw std::runtime_error("the clipboard could not be written");
+  PressKey('V', {VK_CONTROL});
+}
+
+void Quorvane::ReplaceText(app::Control control, std::wstring_view text) const {
+  Click(control);
+  PressKey(VK_HOME, {}, true);
+  PressKey(VK_END, {VK_SHIFT}, true);
+  if (text.empty()) {
+    PressKey(VK_DELETE, {}, true);
+  } else {
+    Paste(text);
+  }
+  const std::string expected = Narrow(kGbk, text);
+  const std::string seen = WaitForText(control, expected);
+  if (seen != expected) {
+    throw std::runtime_error(NameOf(control) + ": pasted \"" + Abridged(expected) + "\", seen \"" +
+                             Abridged(seen) + "\"");
   }
 }
 

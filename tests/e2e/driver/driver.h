@@ -29,8 +29,37 @@ std::wstring WindowsPath(std::wstring_view path);
 // GBK bytes as UTF-8, for failure messages.
 std::string Readable(std::string_view gbk);
 
+// UTF-16 as GBK, the program's texts.
+std::string Gbk(std::wstring_view wide);
+
+// UTF-16 as UTF-8, for failure messages.
+std::string Utf8(std::wstring_view wide);
+
 // A name of the form, for failure messages.
 std::string NameOf(app::Control control);
+
+// What another program can read of a control (the timer has no window).
+struct ControlState {
+  app::Control control;
+  std::string text;  // GBK
+  bool checked = false;
+  bool enabled = false;
+  bool visible = false;
+  RECT rect{};  // in the main window's client area
+
+  bool operator==(const ControlState& other) const;
+};
+
+// One line for each control whose state differs, naming what was expected and what is seen;
+// empty when the two captures agree.
+std::string Differences(const std::vector<ControlState>& expected,
+                        const std::vector<ControlState>& seen);
+
+// Shortens a long text for a failure message: its first characters and its length.
+std::string Abridged(std::string_view gbk);
+
+// Puts `text` on the clipboard, which the driver then owns; false when the clipboard is busy.
+bool SetClipboardText(std::wstring_view text);
 
 struct StartOptions {
   std::wstring exe;                // quorvane.exe
@@ -65,16 +94,35 @@ class Quorvane {
   RECT RectInClient(app::Control control) const;  // in the main window's client area
   RECT OuterRect() const;                         // on the screen
 
+  long long TextLimit(app::Control control) const;  // of an edit box, in characters
+  bool TopMost() const;
+  // Whether some pixel of the control on the screen shows `colour` (0x00BBGGRR).
+  bool ShowsColour(app::Control control, COLORREF colour) const;
+
   // Waits until the text reads `expected` and returns what it read last.
-  std::string WaitForText(app::Control control, std::string_view expected) const;
+  std::string WaitForText(app::Control control, std::string_view expected,
+                          DWORD patience_ms = kPatienceMs) const;
   // Waits until the focus is in `control` and returns where it was last.
-  std::optional<app::Control> WaitForFocus(app::Control control) const;
+  std::optional<app::Control> WaitForFocus(app::Control control,
+                                           DWORD patience_ms = kPatienceMs) const;
+
+  // Everything another program can read of every control but the timer.
+  std::vector<ControlState> Capture() const;
 
   // Real input. The window is brought to the front first.
   void BringToFront() const;
-  void Click(app::Control control) const;
+  // A left click in the middle of the control, or `offset` pixels away from it.
+  void Click(app::Control control, POINT offset = {0, 0}) const;
   void RightClick(app::Control control) const;
   void TypeText(std::wstring_view text) const;  // digits, letters, space, point
+  // Puts `text` on the clipboard and presses Ctrl+V: any text, of any length, in one piece. The
+  // program reads the clipboard when it handles the key: paste again only once this paste has
+  // shown, or the program may read the later text.
+  void Paste(std::wstring_view text) const;
+  // Clicks into a one-line box, selects all it holds with Home and Shift+End, pastes `text` over
+  // it (an empty `text` deletes the selection instead) and waits until the box shows it; throws
+  // std::runtime_error, which fails the test, when it does not.
+  void ReplaceText(app::Control control, std::wstring_view text) const;
   // A key with the modifiers held (VK_SHIFT, VK_CONTROL, VK_MENU); `extended` for keys such as
   // the keypad's Enter.
   void PressKey(WORD virtual_key, std::initializer_list<WORD> modifiers = {},

@@ -2,8 +2,10 @@
 // warning, the session-end question too; with the notes emptied the window closes and the
 // program ends with exit code 0.
 #include <thread>
+#include <vector>
 
 #include "app/form.h"
+#include "tests/e2e/window/expect.h"
 #include "tests/e2e/window/running_window.h"
 
 namespace e2e {
@@ -37,16 +39,26 @@ void ExpectRefusal(const Quorvane& app, const char* request) {
   EXPECT_TRUE(IsWindowVisible(app.Main())) << request << ": the window closed";
 }
 
-TEST_F(RunningWindow, NotesKeepTheWindowOpenUntilTheyAreEmptied) {
+// What the operator leaves in the notes: a single space or an empty line is text all the same.
+struct Notes {
+  const char* name;
+  std::vector<WORD> keys;
+  const char* text;  // as the notes box then reads
+};
+
+class NotesKeepTheWindowOpen : public RunningWindow, public testing::WithParamInterface<Notes> {};
+
+TEST_P(NotesKeepTheWindowOpen, UntilTheyAreEmptied) {
+  const Notes& notes = GetParam();
   app().Click(编辑框2);
-  ASSERT_EQ(app().WaitForFocus(编辑框2), std::optional(编辑框2));
-  app().TypeText(L" ");
-  ASSERT_EQ(app().WaitForText(编辑框2, " "), " ");
+  ASSERT_TRUE(HasFocus(app(), 编辑框2));
+  for (WORD key : notes.keys) app().PressKey(key);
+  ASSERT_TRUE(ShowsText(app(), 编辑框2, notes.text));
 
   for (const CloseRequest& request : kCloseRequests) {
     request.send(app());
     ExpectRefusal(app(), request.name);
-    EXPECT_EQ(app().Text(编辑框2), " ") << request.name << " changed the notes";
+    EXPECT_EQ(app().Text(编辑框2), notes.text) << request.name << " changed the notes";
   }
 
   // The session-end question waits for the answer, which waits for OK: ask from another thread.
@@ -60,11 +72,33 @@ TEST_F(RunningWindow, NotesKeepTheWindowOpenUntilTheyAreEmptied) {
   EXPECT_EQ(answer, 0u) << "the log-off was not held up";
 
   app().Click(编辑框2);
-  app().PressKey(VK_BACK);
-  ASSERT_EQ(app().WaitForText(编辑框2, ""), "");
+  app().PressKey(VK_END, {VK_CONTROL}, true);
+  app().PressKey(VK_BACK);  // a space, or a line break as one
+  ASSERT_TRUE(ShowsText(app(), 编辑框2, ""));
   app().PressKey(VK_F4, {VK_MENU});
   EXPECT_EQ(app().WaitForExit(), std::optional<int>(0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Notes, NotesKeepTheWindowOpen,
+                         testing::Values(Notes{"Space", {VK_SPACE}, " "},
+                                         Notes{"EmptyLine", {VK_RETURN}, "\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ClosePaths : public RunningWindow, public testing::WithParamInterface<CloseRequest> {};
+
+// Amounts in the slots and the boxes never hold the window: only the notes do.
+TEST_P(ClosePaths, EndTheProgramWithEmptyNotes) {
+  app().TypeText(L"100");
+  app().PressKey(VK_RETURN);
+  app().Click(按钮3);
+  ASSERT_TRUE(ShowsText(app(), 编辑框8, "60"));
+  GetParam().send(app());
+  EXPECT_EQ(app().WaitForExit(), std::optional<int>(0)) << GetParam().name;
+  EXPECT_TRUE(NoMessageBox(app()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, ClosePaths, testing::ValuesIn(kCloseRequests),
+                         [](const auto& info) { return std::to_string(info.index); });
 
 TEST_F(RunningWindow, EmptyNotesLetTheSessionEndWithoutAQuestion) {
   DWORD_PTR answer = 0;

@@ -1,60 +1,13 @@
 // What the window looks like, read from the screen: the form's text and background colours, and
 // a transparent label whose text changes leaves nothing of the old text behind.
-#include <vector>
-
 #include "app/form.h"
+#include "tests/e2e/driver/screen.h"
 #include "tests/e2e/window/running_window.h"
 
 namespace e2e {
 namespace {
 
 using enum app::Control;
-
-// The pixels of a control's window as the screen shows them, 0x00BBGGRR.
-class Screenshot {
- public:
-  explicit Screenshot(HWND window) {
-    GetWindowRect(window, &rect_);
-    width_ = rect_.right - rect_.left;
-    height_ = rect_.bottom - rect_.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, screen, rect_.left, rect_.top, SRCCOPY);
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width_ * height_; ++i) {
-      const DWORD bgra = pixels[i];  // blue in the low byte
-      pixels_.push_back(((bgra & 0xFF) << 16) | (bgra & 0xFF00) | ((bgra >> 16) & 0xFF));
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-  }
-
-  COLORREF At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
-  int Count(COLORREF colour) const {
-    int count = 0;
-    for (COLORREF pixel : pixels_) count += pixel == colour;
-    return count;
-  }
-  int Size() const { return static_cast<int>(pixels_.size()); }
-
- private:
-  RECT rect_{};
-  int width_ = 0;
-  int height_ = 0;
-  std::vector<COLORREF> pixels_;
-};
 
 struct ColourCase {
   app::Control control;

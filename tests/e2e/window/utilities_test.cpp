@@ -1,9 +1,12 @@
-// The counter's conveniences that reach outside the window: the calculator is the system's, never
-// a calc.exe that lies in the working folder, and a missing client print folder is neither
-// reported nor made.
+// The counter's conveniences: the calculator is the system's, never a calc.exe that lies in the
+// working folder; a missing client print folder is neither reported nor made; neither click, nor
+// one on the footer labels, disturbs the window; the self-service notice shows its two lines and
+// holds the window's input while it is open.
 #include <filesystem>
 
 #include "app/form.h"
+#include "tests/e2e/driver/input.h"
+#include "tests/e2e/window/expect.h"
 #include "tests/e2e/window/running_window.h"
 
 namespace e2e {
@@ -82,6 +85,81 @@ TEST_F(RunningWindow, AMissingClientFolderIsNeitherReportedNorMade) {
   ASSERT_EQ(app().WaitForText(编辑框11, "1"), "1");
   EXPECT_TRUE(app().MessageBoxes().empty()) << "the missing folder was reported";
   EXPECT_FALSE(fs::exists(folder)) << "the missing folder was made";
+  CloseNormally();
+}
+
+struct UtilityClick {
+  const char* name;
+  app::Control control;
+  app::Control focus;  // where the click itself leaves the focus: a button takes it
+};
+
+class QuietClicks : public RunningWindow, public testing::WithParamInterface<UtilityClick> {};
+
+TEST_P(QuietClicks, LeaveTheWindowAsItWas) {
+  const UtilityClick& click = GetParam();
+  app().TypeText(L"3");
+  ASSERT_TRUE(ShowsText(app(), 编辑框5, "3"));
+  std::vector<ControlState> expected = app().Capture();
+  const RECT place = app().OuterRect();
+
+  app().Click(click.control);
+  EXPECT_TRUE(HasFocus(app(), click.focus));
+  // A key typed into the sheet count after the click shows that the click has been dealt with.
+  if (click.focus != 编辑框5) app().Click(编辑框5);
+  app().PressKey(VK_END, {}, true);
+  app().TypeText(L"7");
+  ASSERT_TRUE(ShowsText(app(), 编辑框5, "37"));
+  for (ControlState& state : expected) {
+    if (state.control == 编辑框5) state.text = "37";
+  }
+  EXPECT_EQ(Differences(expected, app().Capture()), "") << click.name;
+  const RECT now = app().OuterRect();
+  EXPECT_TRUE(EqualRect(&place, &now)) << click.name << ": the window moved";
+  EXPECT_FALSE(app().TopMost()) << click.name;
+  EXPECT_TRUE(NoMessageBox(app())) << click.name;
+  CloseNormally();
+}
+
+INSTANTIATE_TEST_SUITE_P(Footer, QuietClicks,
+                         testing::Values(UtilityClick{"Calculator", 按钮1, 按钮1},
+                                         UtilityClick{"ClientFolder", 透明标签4, 编辑框5},
+                                         UtilityClick{"CheckForUpdates", 透明标签2, 编辑框5},
+                                         UtilityClick{"StudioName", 透明标签1, 编辑框5}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+constexpr std::wstring_view kNoticeFirstLine = L"本公司自主研发软件、小程序开发";
+constexpr std::wstring_view kContactPrefix = L"商务QQ：";
+
+// The notice is two lines: the first fixed, the second the prefix followed by a number.
+bool IsTheNotice(std::wstring_view text) {
+  const auto line_break = text.find(L"\r\n");
+  if (line_break == std::wstring_view::npos) return false;
+  const std::wstring_view first = text.substr(0, line_break);
+  const std::wstring_view second = text.substr(line_break + 2);
+  if (first != kNoticeFirstLine || !second.starts_with(kContactPrefix)) return false;
+  const std::wstring_view number = second.substr(kContactPrefix.size());
+  return !number.empty() && number.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+}
+
+TEST_F(RunningWindow, TheNoticeShowsItsTwoLinesAndHoldsTheWindow) {
+  ASSERT_TRUE(HasFocus(app(), 编辑框5));
+  app().Click(透明标签3);
+  HWND notice = app().WaitForMessageBox();
+  ASSERT_NE(notice, nullptr) << "the self-service notice did not show";
+  EXPECT_EQ(app().MessageBoxes().size(), 1u);
+  EXPECT_EQ(app().MessageBoxTitle(notice), L"提示");
+  const std::wstring text = app().MessageBoxText(notice);
+  EXPECT_TRUE(IsTheNotice(text)) << "the notice reads \"" << Utf8(text) << "\"";
+  // Keys while the notice is open go to the notice, not into the count; Enter, in the same
+  // queue after the digit, closes it.
+  for (WORD key : {WORD{'9'}, WORD{VK_RETURN}}) {
+    KeyDown(key);
+    KeyUp(key);
+  }
+  EXPECT_TRUE(WaitUntil([&] { return app().MessageBoxes().empty(); }));
+  app().TypeText(L"2");
+  EXPECT_TRUE(ShowsText(app(), 编辑框5, "2"));
   CloseNormally();
 }
 
