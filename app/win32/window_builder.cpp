@@ -99,6 +99,9 @@ bool FinishControl(HWND window, const app::ControlForm& form, Fonts& fonts,
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   switch (form.kind) {
     case app::Kind::编辑框:
+      // No length limit: the control's own default stops a paste at about 30,000 characters
+      // and drops the rest without a word.
+      SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
       if (!form.multi_line) KeepOneLineEditTallEnough(window, form, font);
       break;
     case app::Kind::标签:
