@@ -15,6 +15,9 @@ std::string_view StartText(const app::ControlForm& form) {
   return form.control == 编辑框6 ? std::string_view("0.60") : form.text;
 }
 
+// What an edit box reports when it is told to take any length (EM_SETLIMITTEXT with 0).
+constexpr long long kNoLimit = 0x7FFFFFFE;
+
 bool HasStyle(HWND window, LONG_PTR bits) {
   return (GetWindowLongPtrW(window, GWL_STYLE) & bits) == bits;
 }
@@ -61,6 +64,11 @@ TEST_F(RunningWindow, EditBoxesCarryTheirSettingsInTheirStyles) {
     EXPECT_EQ(HasStyle(box, ES_PASSWORD), false) << name << " shows a mask character";
     EXPECT_EQ(HasStyle(box, WS_TABSTOP), form.tab_stop) << name << " Tab stop";
     EXPECT_EQ(HasStyle(box, WS_VSCROLL), form.multi_line) << name << " vertical scroll bar";
+    // No length limit: the edit control's own default would cut a paste at about 30,000
+    // characters, and the operator would never learn that the rest was lost.
+    EXPECT_GE(app().TextLimit(form.control), kNoLimit) << name << " takes at most "
+                                                       << app().TextLimit(form.control)
+                                                       << " characters";
   }
   CloseNormally();
 }
