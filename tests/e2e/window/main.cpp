@@ -1,5 +1,5 @@
 // The end-to-end tests of quorvane.exe. Run under Wine on a display:
-//   window_e2e --quorvane=PATH --planted-calc=PATH [GoogleTest flags]
+//   window_e2e --quorvane=PATH --planted-calc=PATH [--ansi-code-page=N] [GoogleTest flags]
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,13 +30,15 @@ int wmain(int argc, wchar_t** argv) {
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (!e2e::TakeOption(argv[i], L"--quorvane=", e2e::programs.quorvane) &&
-        !e2e::TakeOption(argv[i], L"--planted-calc=", e2e::programs.planted_calc)) {
+        !e2e::TakeOption(argv[i], L"--planted-calc=", e2e::programs.planted_calc) &&
+        !e2e::TakeOption(argv[i], L"--ansi-code-page=", e2e::programs.ansi_code_page)) {
       std::fprintf(stderr, "unknown argument: %ls\n", argv[i]);
       return 2;
     }
   }
   if (e2e::programs.quorvane.empty()) {
-    std::fprintf(stderr, "usage: window_e2e --quorvane=PATH --planted-calc=PATH\n");
+    std::fprintf(stderr,
+                 "usage: window_e2e --quorvane=PATH --planted-calc=PATH [--ansi-code-page=N]\n");
     return 2;
   }
   return RUN_ALL_TESTS();

@@ -14,6 +14,9 @@ namespace e2e {
 struct Programs {
   std::wstring quorvane;      // --quorvane=PATH
   std::wstring planted_calc;  // --planted-calc=PATH
+  // --ansi-code-page=N: the code page Wine must be running the programs under (936 as on a
+  // Chinese Windows, 1252 as on a Western one); empty: not checked.
+  std::wstring ansi_code_page;
 };
 const Programs& ProgramsUnderTest();
 
