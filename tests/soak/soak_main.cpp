@@ -6,12 +6,12 @@
 // Prints the figures of each seed and of the whole run. A failing seed prints the rule that
 // broke and the shortest action list that still breaks it, then the program exits with 1.
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tests/soak/arguments.h"
 #include "tests/soak/generator.h"
 #include "tests/soak/sim_run.h"
 
@@ -22,14 +22,6 @@ struct Options {
   unsigned long long seeds = 3;
   unsigned long long actions = 2000;
 };
-
-bool Take(std::string_view argument, std::string_view name, unsigned long long& value) {
-  if (!argument.starts_with(name)) return false;
-  const std::string digits(argument.substr(name.size()));
-  char* end = nullptr;
-  value = std::strtoull(digits.c_str(), &end, 10);
-  return !digits.empty() && *end == '\0';
-}
 
 double Seconds() {
   std::timespec now{};
@@ -67,9 +59,10 @@ int main(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (!Take(argument, "--seeds=", options.seeds) &&
-        !Take(argument, "--first-seed=", options.first_seed) &&
-        !Take(argument, "--actions=", options.actions)) {
+    using soak::TakeNumber;
+    if (!TakeNumber<char>(argument, "--seeds=", options.seeds) &&
+        !TakeNumber<char>(argument, "--first-seed=", options.first_seed) &&
+        !TakeNumber<char>(argument, "--actions=", options.actions)) {
       std::fprintf(stderr, "usage: quorvane_soak [--seeds=N] [--first-seed=S] [--actions=N]\n");
       return 2;
     }
