@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/e2e/driver/driver.h"
+
 namespace {
 
 constexpr DWORD kPatienceMs = 15000;
@@ -46,13 +48,6 @@ double Now() {
   LARGE_INTEGER counter;
   QueryPerformanceCounter(&counter);
   return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency);
-}
-
-std::wstring WindowsPath(std::wstring_view path) {
-  if (path.empty() || path.front() != L'/') return std::wstring(path);
-  std::wstring windows = L"Z:" + std::wstring(path);
-  std::replace(windows.begin(), windows.end(), L'/', L'\\');
-  return windows;
 }
 
 struct Search {
@@ -217,7 +212,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   for (Program* program : {&quorvane, &empty}) {
     wchar_t full[MAX_PATH] = {};
-    GetFullPathNameW(WindowsPath(program->path).c_str(), MAX_PATH, full, nullptr);
+    GetFullPathNameW(e2e::WindowsPath(program->path).c_str(), MAX_PATH, full, nullptr);
     program->path = full;
   }
   const int rounds = std::max(1, _wtoi(rounds_text.c_str()));

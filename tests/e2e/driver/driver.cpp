@@ -123,6 +123,19 @@ std::string Abridged(std::string_view gbk) {
   return Readable(gbk.substr(0, cut)) + "... (" + std::to_string(gbk.size()) + " bytes)";
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about chains of + on std::string.
+std::string Describe(const RECT& rect) {
+  std::string text = "(";
+  text += std::to_string(rect.left);
+  text += ", ";
+  text += std::to_string(rect.top);
+  text += ") ";
+  text += std::to_string(rect.right - rect.left);
+  text += " x ";
+  text += std::to_string(rect.bottom - rect.top);
+  return text;
+}
+
 bool ControlState::operator==(const ControlState& other) const {
   return control == other.control && text == other.text && checked == other.checked &&
          enabled == other.enabled && visible == other.visible && EqualRect(&rect, &other.rect);
@@ -151,7 +164,9 @@ std::string Differences(const std::vector<ControlState>& expected,
       lines +=
           std::string(" visible expected ") + flag(was.visible) + ", seen " + flag(now.visible);
     }
-    if (!EqualRect(&was.rect, &now.rect)) lines += " moved or resized";
+    if (!EqualRect(&was.rect, &now.rect)) {
+      lines += " rectangle expected " + Describe(was.rect) + ", seen " + Describe(now.rect);
+    }
     lines += "\n";
   }
   if (expected.size() != seen.size()) lines += "a different number of controls\n";

@@ -55,6 +55,9 @@ struct ControlState {
 std::string Differences(const std::vector<ControlState>& expected,
                         const std::vector<ControlState>& seen);
 
+// "(left, top) width x height", for failure messages.
+std::string Describe(const RECT& rect);
+
 // Shortens a long text for a failure message: its first characters and its length.
 std::string Abridged(std::string_view gbk);
 

@@ -43,11 +43,18 @@ void KeyUp(WORD virtual_key, bool extended) {
 }
 
 void MovePointer(POINT screen_point) {
-  SendMouse(screen_point, 0);
+  // Under Wine a move can be lost now and then: the X server may report the pointer where it was
+  // after the move has been queued, on a busy machine once in a few hundred moves. So the move
+  // is sent again until the pointer is there.
+  constexpr DWORD kResendMs = 250;
   POINT at{};
-  const bool arrived = WaitUntil([&] {
+  const auto there = [&] {
     GetCursorPos(&at);
     return at.x == screen_point.x && at.y == screen_point.y;
+  };
+  const bool arrived = WaitUntil([&] {
+    SendMouse(screen_point, 0);
+    return WaitUntil(there, kResendMs);
   });
   if (!arrived) {
     throw std::runtime_error("the pointer went to (" + std::to_string(at.x) + ", " +

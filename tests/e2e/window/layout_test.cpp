@@ -10,18 +10,6 @@
 namespace e2e {
 namespace {
 
-std::string Describe(const RECT& rect) {
-  std::string text = "(";
-  text += std::to_string(rect.left);
-  text += ", ";
-  text += std::to_string(rect.top);
-  text += ") ";
-  text += std::to_string(rect.right - rect.left);
-  text += " x ";
-  text += std::to_string(rect.bottom - rect.top);
-  return text;
-}
-
 // The height of "吴" in the control's font, made here as the form describes it.
 int LineHeightOf(const app::Font& font) {
   LOGFONTW log_font{};

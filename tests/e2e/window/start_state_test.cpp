@@ -3,6 +3,7 @@
 // focus in the sheet count), and the settings other programs read from its windows.
 #include "app/form.h"
 #include "tests/e2e/driver/input.h"
+#include "tests/e2e/window/expect.h"
 #include "tests/e2e/window/running_window.h"
 
 namespace e2e {
@@ -35,7 +36,7 @@ TEST_F(RunningWindow, ShowsEveryControlInItsStartState) {
       EXPECT_EQ(app().Checked(form.control), form.control == 选择框5) << name << " ticked";
     }
   }
-  EXPECT_EQ(app().WaitForFocus(编辑框5), std::optional(编辑框5)) << "focus";
+  EXPECT_TRUE(HasFocus(app(), 编辑框5)) << "focus";
   CloseNormally();
 }
 
@@ -49,7 +50,7 @@ TEST_F(RunningWindow, OpensActiveSoThatTheOperatorCanTypeTheCountAtOnce) {
   // Typed without bringing the window forward first.
   KeyDown('5');
   KeyUp('5');
-  EXPECT_EQ(app().WaitForText(编辑框5, "5"), "5");
+  EXPECT_TRUE(ShowsText(app(), 编辑框5, "5"));
   CloseNormally();
 }
 
@@ -66,9 +67,8 @@ TEST_F(RunningWindow, EditBoxesCarryTheirSettingsInTheirStyles) {
     EXPECT_EQ(HasStyle(box, WS_VSCROLL), form.multi_line) << name << " vertical scroll bar";
     // No length limit: the edit control's own default would cut a paste at about 30,000
     // characters, and the operator would never learn that the rest was lost.
-    EXPECT_GE(app().TextLimit(form.control), kNoLimit) << name << " takes at most "
-                                                       << app().TextLimit(form.control)
-                                                       << " characters";
+    EXPECT_GE(app().TextLimit(form.control), kNoLimit)
+        << name << " takes at most " << app().TextLimit(form.control) << " characters";
   }
   CloseNormally();
 }

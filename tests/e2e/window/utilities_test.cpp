@@ -70,7 +70,7 @@ TEST(Calculator, ACalcExeInTheWorkingFolderIsNotTheOneStarted) {
   // started program has had its time to become ready for input.
   app->Click(编辑框11);
   app->TypeText(L"1");
-  ASSERT_EQ(app->WaitForText(编辑框11, "1"), "1");
+  ASSERT_TRUE(ShowsText(*app, 编辑框11, "1"));
   EXPECT_FALSE(fs::exists(folder.marker())) << "按钮1 started the calc.exe of the working folder";
   app->RequestClose();
   EXPECT_EQ(app->WaitForExit(), std::optional<int>(0));
@@ -82,7 +82,7 @@ TEST_F(RunningWindow, AMissingClientFolderIsNeitherReportedNorMade) {
   app().Click(透明标签4);
   app().Click(编辑框11);
   app().TypeText(L"1");
-  ASSERT_EQ(app().WaitForText(编辑框11, "1"), "1");
+  ASSERT_TRUE(ShowsText(app(), 编辑框11, "1"));
   EXPECT_TRUE(app().MessageBoxes().empty()) << "the missing folder was reported";
   EXPECT_FALSE(fs::exists(folder)) << "the missing folder was made";
   CloseNormally();
