@@ -2,46 +2,19 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/form.h"
 #include "app/win32/colours.h"
 #include "app/win32/self_drawn.h"
-#include "app/win32/text.h"
+#include "app/win32/skin_draw.h"
 
 namespace win32 {
 namespace {
 
 constexpr UINT_PTR kGroupSubclass = 1;
-constexpr int kCaptionIndent = 8;  // from the frame's left edge to the caption's text
 
-// The caption stands on the frame's top edge, which runs through the middle of its line.
 void Paint(HWND group, HDC dc, const ControlColours& colours) {
   const app::Control control = app::ControlAt(GetDlgCtrlID(group) - app::kFirstControlId);
-  const int saved = SaveDC(dc);
-  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(group, WM_GETFONT, 0, 0)));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  RECT area;
-  GetClientRect(group, &area);
-  RECT frame = area;
-  frame.top += metrics.tmHeight / 2;
-  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  const std::wstring caption = WindowTextOf(group);
-  if (!caption.empty()) {
-    RECT text{area.left + kCaptionIndent, area.top, area.right - kCaptionIndent,
-              area.top + metrics.tmHeight};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    text.right = std::min(text.right, area.right - kCaptionIndent);
-    RECT gap{text.left - 2, text.top, text.right + 2, text.bottom};
-    FillRect(dc, &gap, colours.Background(control));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colours.TextColour(control));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
-  }
-  RestoreDC(dc, saved);
+  DrawGroupBox(group, dc, colours.TextColour(control), colours.Background(control), nullptr);
 }
 
 void RepaintText(HWND group) {

@@ -1,18 +1,87 @@
 #include "app/win32/skin.h"
 
+#include <windows.h>
+
+#include <memory>
+
+#include "app/win32/skin_controls.h"
+#include "app/win32/skin_palette.h"
+
 namespace win32 {
 namespace {
 
-int applied_style = 0;
+struct SkinInForce {
+  int style = 0;
+  HHOOK creation_hook = nullptr;
+  std::unique_ptr<SkinTools> tools;  // referenced by every skinned window's subclass
+};
+
+// Hooks and subclasses belong to the thread whose windows they draw.
+thread_local SkinInForce skin;
+
+using WindowVisitor = void (*)(HWND);
+
+BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor) {
+  reinterpret_cast<WindowVisitor>(visitor)(window);
+  return TRUE;
+}
+
+BOOL CALLBACK VisitWindowAndDescendants(HWND window, LPARAM visitor) {
+  VisitWindow(window, visitor);
+  EnumChildWindows(window, VisitWindow, visitor);
+  return TRUE;
+}
+
+// Every window of the thread: its top-level windows (the main window, message boxes) and all
+// their descendants.
+void ForEachWindowOfThread(WindowVisitor visit) {
+  EnumThreadWindows(GetCurrentThreadId(), VisitWindowAndDescendants,
+                    reinterpret_cast<LPARAM>(visit));
+}
+
+void Skin(HWND window) {
+  SkinWindow(window, *skin.tools);
+}
+
+void Repaint(HWND top_level) {
+  RedrawWindow(top_level, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void RepaintThreadWindows() {
+  EnumThreadWindows(GetCurrentThreadId(), VisitWindow, reinterpret_cast<LPARAM>(&Repaint));
+}
+
+// Windows created from now on are skinned before they first paint, the buttons that a message
+// box creates for itself included.
+LRESULT CALLBACK SkinNewWindow(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_CREATEWND && skin.tools) Skin(reinterpret_cast<HWND>(wparam));
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+void RemoveSkin() {
+  if (skin.creation_hook) UnhookWindowsHookEx(skin.creation_hook);
+  skin.creation_hook = nullptr;
+  ForEachWindowOfThread(UnskinWindow);
+  skin.tools.reset();
+  skin.style = 0;
+}
 
 }  // namespace
 
 void ApplySkin(int style) {
-  applied_style = style;
+  RemoveSkin();
+  if (const auto palette = SkinPaletteOf(style)) {
+    skin.tools = std::make_unique<SkinTools>(*palette);
+    skin.style = style;
+    ForEachWindowOfThread(Skin);
+    skin.creation_hook = SetWindowsHookExW(WH_CBT, SkinNewWindow, nullptr, GetCurrentThreadId());
+  }
+  RepaintThreadWindows();
 }
 
 int SkinStyle() {
-  return applied_style;
+  return skin.style;
 }
 
 }  // namespace win32
