@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "app/win32/skin_controls.h"
 #include "app/win32/skin_palette.h"
 
@@ -13,7 +11,10 @@ namespace {
 struct SkinInForce {
   int style = 0;
   HHOOK creation_hook = nullptr;
-  std::unique_ptr<SkinTools> tools;  // referenced by every skinned window's subclass
+  // Referenced by every skinned window's subclass, so deleted only once no window uses it. A
+  // thread that ends with a skin on leaves it to the system: its windows may still be painted
+  // while they are torn down.
+  SkinTools* tools = nullptr;
 };
 
 // Hooks and subclasses belong to the thread whose windows they draw.
@@ -63,7 +64,8 @@ void RemoveSkin() {
   if (skin.creation_hook) UnhookWindowsHookEx(skin.creation_hook);
   skin.creation_hook = nullptr;
   ForEachWindowOfThread(UnskinWindow);
-  skin.tools.reset();
+  delete skin.tools;
+  skin.tools = nullptr;
   skin.style = 0;
 }
 
@@ -72,7 +74,7 @@ void RemoveSkin() {
 void ApplySkin(int style) {
   RemoveSkin();
   if (const auto palette = SkinPaletteOf(style)) {
-    skin.tools = std::make_unique<SkinTools>(*palette);
+    skin.tools = new SkinTools(*palette);
     skin.style = style;
     ForEachWindowOfThread(Skin);
     skin.creation_hook = SetWindowsHookExW(WH_CBT, SkinNewWindow, nullptr, GetCurrentThreadId());
