@@ -173,6 +173,11 @@ bool LiveRun::Send(const Action& action, const Before& before) {
       Ask(before.notes.empty());
       return true;
     case Do::Fill:
+      // As on the simulated desktop, the operator types into a box only when it takes the click.
+      if (!window_.Enabled(action.control)) {
+        ++figures_.left_out;
+        return false;
+      }
       window_.Click(action.control);
       window_.Key('A', {VK_CONTROL});
       window_.Type(action.text);
@@ -372,7 +377,11 @@ Verdict LiveRun::CheckWindow(const Action& action, const Before& before, bool se
   }
   if (boxes_after || !window_.InFront() || window_.MenuOpen()) return std::nullopt;
   const std::optional<Control> focus = window_.Focus();
-  return CheckFocus(focus, focus && !window_.Enabled(*focus));
+  Verdict verdict = CheckFocus(focus, focus && !window_.Enabled(*focus));
+  // The timer may have opened the fee-floor warning since the boxes were read; the warning has
+  // the focus then.
+  if (verdict && !window_.Boxes().empty()) return std::nullopt;
+  return verdict;
 }
 
 }  // namespace soak
