@@ -25,6 +25,7 @@ constexpr app::Colour kBlack = 0x000000;
 constexpr app::Colour kRed = 0x0000FF;
 constexpr app::Colour kBlue = 0xFF0000;
 constexpr std::string_view kRemarkStart = "备注：";
+constexpr std::string_view kFeeAtFloor = "3.00";
 constexpr double kFeeFloor = 3;
 constexpr double kFeeFloorTolerance = 1e-7;
 
@@ -45,7 +46,7 @@ std::string Quote(std::string_view gbk) {
   return Join({"\"", Readable(gbk), "\""});
 }
 
-Verdict CheckOpenBoxes(std::span<const BoxKind> open) {
+Verdict CheckOpenBoxes(std::span<const BoxKind> open, std::string_view fee) {
   for (std::size_t i = 0; i < open.size(); ++i) {
     if (open[i] == BoxKind::Unknown) {
       return Broke("every box is one the program knows", "a box with another text or title");
@@ -53,6 +54,11 @@ Verdict CheckOpenBoxes(std::span<const BoxKind> open) {
     if (std::count(open.begin(), open.begin() + static_cast<std::ptrdiff_t>(i), open[i]) > 0) {
       return Broke("at most one box of each kind is open", Join({"a second ", NameOf(open[i])}));
     }
+  }
+  const bool warning = std::count(open.begin(), open.end(), BoxKind::FeeWarning) > 0;
+  if (warning && fee != kFeeAtFloor) {
+    return Broke("the fee-floor warning opens with the fee raised to 3.00",
+                 Join({"the fee reads ", Quote(fee)}));
   }
   return std::nullopt;
 }

@@ -39,8 +39,10 @@ extern const std::array<app::Control, 6> kAddends;
 // GBK text in quotes, readable.
 std::string Quote(std::string_view gbk);
 
-// At most one box of each kind is open, and each is one the program shows.
-Verdict CheckOpenBoxes(std::span<const BoxKind> open);
+// At most one box of each kind is open, each is one the program shows, and while the fee-floor
+// warning is open the fee box (`fee`) reads "3.00": the fee is raised before the warning opens,
+// and the window takes no input until it closes.
+Verdict CheckOpenBoxes(std::span<const BoxKind> open, std::string_view fee);
 
 // The grand total just computed equals our amount rules' sum of the six boxes.
 Verdict CheckGrandTotal(const std::array<std::string, 6>& addends, std::string_view shown);

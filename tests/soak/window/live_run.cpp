@@ -14,7 +14,6 @@ using app::Control;
 using enum app::Control;
 
 constexpr long long kTimerInterval = 1000;
-constexpr std::string_view kFeeAtFloor = "3.00";
 // The session-end question waits for OK, which comes within a few actions; the patience only
 // keeps the asking thread from waiting for ever on a program that stopped answering.
 constexpr UINT kQuestionPatienceMs = 600000;
@@ -302,12 +301,7 @@ Verdict LiveRun::CheckBoxes(const std::vector<OpenBox>& boxes) {
                         [counted](const OpenBox& box) { return box.window == counted; });
   });
   figures_.most_boxes_open = std::max(figures_.most_boxes_open, static_cast<int>(boxes.size()));
-  if (Verdict verdict = CheckOpenBoxes(kinds)) return verdict;
-  if (Shows(boxes, BoxKind::FeeWarning) && window_.Text(编辑框7) != kFeeAtFloor) {
-    return Broke("the fee-floor warning opens with the fee raised to 3.00",
-                 "the fee reads " + Quote(window_.Text(编辑框7)));
-  }
-  return std::nullopt;
+  return CheckOpenBoxes(kinds, window_.Text(编辑框7));
 }
 
 Verdict LiveRun::CheckCloseRequest(const Action& action, const Before& before,
